@@ -1,0 +1,124 @@
+#include "api/db_lists.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include <algorithm>
+
+#include "api/db.h"
+#include "api/names_block.h"
+#include "api/status.h"
+
+static const uint16_t BATCH_CAPACITY = 4096;
+
+uint16_t db_list_all(const char* cls, const char* object, char** block, uint32_t* size) {
+    *block = nullptr;
+    *size = 0;
+    uint8_t* data = (uint8_t*)malloc(DB_LIST_ALL_LIMIT);
+    if (!data) return STATUS_OUT_OF_MEMORY;
+    uint32_t used = 0;
+    const char* after = nullptr;
+    bool more = true;
+    while (more) {
+        uint32_t room = DB_LIST_ALL_LIMIT - used;
+        uint16_t length = (uint16_t)(room < BATCH_CAPACITY ? room : BATCH_CAPACITY);
+        if (length < 2) break;
+        uint16_t status = db_enumerate(cls, object, nullptr, after, data + used, &length, &more);
+        if (status != 0) {
+            free(data);
+            return status;
+        }
+        if (length == 0 || data[used] == 0) break;
+        data[used + length - 1] = 0;
+        const char* last = nullptr;
+        uint32_t batch_used = 0;
+        walk_names(data + used, length, [&](const char*, uint32_t name_length) { batch_used += name_length + 1; },
+                   &last);
+        used += batch_used;
+        after = last;
+    }
+    data[used] = 0;
+    char* shrunk = (char*)realloc(data, used + 1);
+    *block = shrunk ? shrunk : (char*)data;
+    *size = used + 1;
+    return 0;
+}
+
+static bool name_list_add(NameList* list, const char* name, uint32_t length) {
+    if (list->count == list->capacity) {
+        uint32_t capacity = list->capacity ? list->capacity * 2 : 256;
+        uint32_t* offsets = (uint32_t*)realloc(list->offsets, capacity * sizeof(uint32_t));
+        if (!offsets) return false;
+        list->offsets = offsets;
+        list->capacity = capacity;
+    }
+    if (list->text_capacity - list->text_used < length + 1) {
+        uint32_t capacity = list->text_capacity ? list->text_capacity * 2 : 8192;
+        while (capacity - list->text_used < length + 1) capacity *= 2;
+        char* text = (char*)realloc(list->text, capacity);
+        if (!text) return false;
+        list->text = text;
+        list->text_capacity = capacity;
+    }
+    memcpy(list->text + list->text_used, name, length + 1);
+    list->offsets[list->count++] = list->text_used;
+    list->text_used += length + 1;
+    return true;
+}
+
+// Sorts by unsigned byte order and drops repeats (a class cannot hold two
+// objects of one name; a repeat can only come from a batch sent twice).
+static void name_list_sort(NameList* list) {
+    const char* text = list->text;
+    auto before = [text](uint32_t a, uint32_t b) { return strcmp(text + a, text + b) < 0; };
+    std::sort(list->offsets, list->offsets + list->count, before);
+    auto same = [text](uint32_t a, uint32_t b) { return strcmp(text + a, text + b) == 0; };
+    list->count = (uint32_t)(std::unique(list->offsets, list->offsets + list->count, same) - list->offsets);
+}
+
+uint16_t db_list_sorted(const char* cls, NameList* list) {
+    memset(list, 0, sizeof *list);
+    uint8_t area[BATCH_CAPACITY];
+    char after[BATCH_CAPACITY];
+    bool has_after = false;
+    bool more = true;
+    while (more) {
+        uint16_t length = BATCH_CAPACITY;
+        uint16_t status = db_enumerate(cls, nullptr, nullptr, has_after ? after : nullptr, area, &length, &more);
+        if (status != 0) {
+            name_list_free(list);
+            return status;
+        }
+        bool out_of_memory = false;
+        const char* last = nullptr;
+        uint32_t walked = walk_names(area, length, [&](const char* name, uint32_t name_length) {
+            if (out_of_memory || strcmp(name, TEMP_OBJECT_NAME) == 0) return;
+            out_of_memory = !name_list_add(list, name, name_length);
+        }, &last);
+        if (out_of_memory) {
+            name_list_free(list);
+            return STATUS_OUT_OF_MEMORY;
+        }
+        // A "more" flag without a name to continue from would ask forever.
+        if (walked == 0) break;
+        memcpy(after, last, strlen(last) + 1);
+        has_after = true;
+    }
+    name_list_sort(list);
+    return 0;
+}
+
+int64_t name_list_find(const NameList* list, const char* name) {
+    const char* text = list->text;
+    const uint32_t* end = list->offsets + list->count;
+    const uint32_t* at = std::lower_bound((const uint32_t*)list->offsets, end, name,
+                                          [text](uint32_t a, const char* key) { return strcmp(text + a, key) < 0; });
+    if (at == end || strcmp(text + *at, name) != 0) return -1;
+    return at - list->offsets;
+}
+
+void name_list_free(NameList* list) {
+    free(list->text);
+    free(list->offsets);
+    memset(list, 0, sizeof *list);
+}
