@@ -1,0 +1,7 @@
+#include "sim/state.h"
+
+uint32_t counter_value(uint16_t id, const SimCounter& counter, uint32_t now_ms) {
+    uint64_t rate = id == 0 ? 1 : counter.rate;
+    uint64_t elapsed = (uint32_t)(now_ms - counter.since_ms);
+    return (uint32_t)(counter.value + rate * elapsed / 1000u);
+}

@@ -1,0 +1,5 @@
+#include <stdlib.h>
+
+#include "sim_test_support.h"
+
+void set_environment(const char* name, const char* value) { setenv(name, value, 1); }
