@@ -28,15 +28,19 @@ static bool names_this_computer(const char* pipe_name, const char** pipe_part) {
     return true;
 }
 
+// Every instance busy means the server is between two clients (another
+// console, or its own re-arming): wait for an instance for up to 2 s.
 static HANDLE open_pipe(const char* name, DWORD* error) {
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    const DWORD patience_ms = 2000;
+    DWORD start = GetTickCount();
+    for (;;) {
         HANDLE pipe = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (pipe != INVALID_HANDLE_VALUE) return pipe;
         *error = GetLastError();
-        // Every instance busy (another console is connecting): wait briefly once.
-        if (*error != ERROR_PIPE_BUSY || !WaitNamedPipeA(name, 2000)) break;
+        DWORD waited = GetTickCount() - start;
+        if (*error != ERROR_PIPE_BUSY || waited >= patience_ms) return INVALID_HANDLE_VALUE;
+        if (!WaitNamedPipeA(name, patience_ms - waited)) Sleep(10);
     }
-    return INVALID_HANDLE_VALUE;
 }
 
 static uint16_t win32_open(const char* pipe_name, TransportConnection** out) {

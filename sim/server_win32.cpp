@@ -167,21 +167,23 @@ void accept_loop(SimListener* listener) {
             instance = INVALID_HANDLE_VALUE;
             continue;
         }
+        // The next instance waits before this one is handed over, so a client
+        // arriving meanwhile finds the pipe busy (and waits) rather than missing.
+        HANDLE connected = instance;
+        instance = create_instance(false);
         reap_finished(listener);
         uint32_t id = connection_opened(listener->server);
         std::lock_guard<std::mutex> guard(listener->mutex);
         if (listener->stopping) {
-            DisconnectNamedPipe(instance);
-            CloseHandle(instance);
-            instance = INVALID_HANDLE_VALUE;
+            DisconnectNamedPipe(connected);
+            CloseHandle(connected);
             break;
         }
         PipeConnection* connection = new PipeConnection;
-        connection->pipe = instance;
+        connection->pipe = connected;
         connection->id = id;
         listener->connections.push_back(connection);
         connection->thread = std::thread(serve_connection, listener, connection);
-        instance = INVALID_HANDLE_VALUE;
     }
     if (instance != INVALID_HANDLE_VALUE) CloseHandle(instance);
     if (event) CloseHandle(event);
