@@ -13,6 +13,7 @@
 
 #include "api/codec.h"
 #include "platform/transport.h"
+#include "sim/connection_list.h"
 #include "sim/server.h"
 
 namespace {
@@ -66,30 +67,12 @@ void serve_connection(SimListener* listener, PosixConnection* connection) {
     connection->finished = true;
 }
 
-void join_and_close(std::vector<PosixConnection*>* connections) {
-    for (PosixConnection* connection : *connections) {
-        connection->thread.join();
-        close(connection->fd);
-        delete connection;
-    }
-    connections->clear();
-}
+void close_connection(PosixConnection* connection) { close(connection->fd); }
+
+void join_and_close(std::vector<PosixConnection*>* connections) { ::join_and_close(connections, close_connection); }
 
 void reap_finished(SimListener* listener) {
-    std::vector<PosixConnection*> done;
-    {
-        std::lock_guard<std::mutex> guard(listener->mutex);
-        auto& list = listener->connections;
-        for (size_t i = 0; i < list.size();) {
-            if (list[i]->finished) {
-                done.push_back(list[i]);
-                list.erase(list.begin() + (ptrdiff_t)i);
-            } else {
-                ++i;
-            }
-        }
-    }
-    join_and_close(&done);
+    ::reap_finished(listener->mutex, &listener->connections, close_connection);
 }
 
 void accept_loop(SimListener* listener) {

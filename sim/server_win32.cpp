@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "api/codec.h"
+#include "sim/connection_list.h"
 #include "sim/server.h"
 
 namespace {
@@ -105,30 +106,12 @@ void serve_connection(SimListener* listener, PipeConnection* connection) {
     connection->finished = true;
 }
 
-void join_and_close(std::vector<PipeConnection*>* connections) {
-    for (PipeConnection* connection : *connections) {
-        connection->thread.join();
-        CloseHandle(connection->pipe);
-        delete connection;
-    }
-    connections->clear();
-}
+void close_connection(PipeConnection* connection) { CloseHandle(connection->pipe); }
+
+void join_and_close(std::vector<PipeConnection*>* connections) { ::join_and_close(connections, close_connection); }
 
 void reap_finished(SimListener* listener) {
-    std::vector<PipeConnection*> done;
-    {
-        std::lock_guard<std::mutex> guard(listener->mutex);
-        auto& list = listener->connections;
-        for (size_t i = 0; i < list.size();) {
-            if (list[i]->finished) {
-                done.push_back(list[i]);
-                list.erase(list.begin() + (ptrdiff_t)i);
-            } else {
-                ++i;
-            }
-        }
-    }
-    join_and_close(&done);
+    ::reap_finished(listener->mutex, &listener->connections, close_connection);
 }
 
 HANDLE create_instance(bool first) {
