@@ -1,0 +1,13 @@
+// Every user-visible text by its string-table number.
+#pragma once
+
+#include <stdint.h>
+
+enum StringId : uint16_t {
+#define STRING(name, id, text) name = id,
+#include "resources/strings.inc"
+#undef STRING
+};
+
+// The text of a string id, or "" for an id the table lacks.
+const char* string_text(uint16_t id);
