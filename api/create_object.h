@@ -14,11 +14,16 @@ typedef uint16_t (*WriteProperties)(void* context, const char* cls, const char* 
 // the leftover is still there).
 enum TempDeleteRule { TEMP_DELETE_MUST_SUCCEED, TEMP_DELETE_IGNORE_RESULT };
 
+// What becomes of the half-built object when writing a property fails: most
+// callers leave it for the next creation to remove; a rewrite of attribute
+// lists removes it at once.
+enum TempWriteFailureRule { TEMP_KEEP_AFTER_WRITE_FAILURE, TEMP_DELETE_AFTER_WRITE_FAILURE };
+
 // The steps inside an already held server lock: delete the temporary object,
 // create it, write the properties, rename it to `final_name`.
 uint16_t build_object(const char* cls, const char* final_name, WriteProperties write, void* context,
-                      TempDeleteRule rule);
+                      TempDeleteRule rule, TempWriteFailureRule on_write_failure = TEMP_KEEP_AFTER_WRITE_FAILURE);
 // The same bracketed by lock_server and unlock_server; the lock's own
 // failure is returned without any other request.
 uint16_t create_object(const char* cls, const char* final_name, WriteProperties write, void* context,
-                       TempDeleteRule rule);
+                       TempDeleteRule rule, TempWriteFailureRule on_write_failure = TEMP_KEEP_AFTER_WRITE_FAILURE);

@@ -1,0 +1,205 @@
+#include "cli/command_line.h"
+
+#include <string.h>
+
+namespace {
+
+struct OptionSpec {
+    const char* name;
+    uint32_t flag;
+    bool takes_value;
+    int key_field;  // for OPT_SESSION_KEY
+};
+
+// "--text" is a switch for `get` and takes the value for `set`: both share
+// the name, and the command decides which one is meant.
+const OptionSpec OPTIONS[] = {
+    {"--json", OPT_JSON, false, -1},
+    {"--text", OPT_TEXT, false, -1},
+    {"--text", OPT_TEXT_VALUE, true, -1},
+    {"--hex", OPT_HEX_VALUE, true, -1},
+    {"--group", OPT_GROUP, false, -1},
+    {"--replace", OPT_REPLACE, false, -1},
+    {"--all", OPT_ALL, false, -1},
+    {"--client", OPT_SESSION_KEY, true, KEY_CLIENT},
+    {"--user", OPT_SESSION_KEY, true, KEY_USER},
+    {"--dn", OPT_SESSION_KEY, true, KEY_DN},
+    {"--session-id", OPT_SESSION_KEY, true, KEY_SESSION_ID},
+    {"--port", OPT_SESSION_KEY, true, KEY_PORT},
+    {"--port-type", OPT_SESSION_KEY, true, KEY_PORT_TYPE},
+};
+
+bool is_help(const char* argument) { return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0; }
+
+// "--name" or "--name=value": the length of the name part.
+size_t option_name_length(const char* argument) {
+    const char* equals = strchr(argument, '=');
+    return equals ? (size_t)(equals - argument) : strlen(argument);
+}
+
+bool option_is(const char* argument, const char* name) {
+    size_t length = option_name_length(argument);
+    return length == strlen(name) && strncmp(argument, name, length) == 0;
+}
+
+// The command word: the first argument that is neither an option nor the
+// value of --server (the only option that may take a value before it).
+int find_command_word(int argc, char** argv, bool* help) {
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (strcmp(argument, "--") == 0) return i + 1 < argc ? i + 1 : -1;
+        if (is_help(argument)) *help = true;
+        if (strcmp(argument, "--server") == 0) {
+            ++i;
+        } else if (argument[0] != '-' || argument[1] == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+const CommandSpec* find_spec(const char* name, const char* subcommand) {
+    for (const CommandSpec* spec = COMMANDS; spec->name; ++spec) {
+        if (strcmp(spec->name, name) != 0) continue;
+        bool same = subcommand ? spec->subcommand && strcmp(spec->subcommand, subcommand) == 0 : !spec->subcommand;
+        if (same) return spec;
+    }
+    return nullptr;
+}
+
+// Whether any form of the command (its subcommands included) accepts `flag`.
+bool family_accepts(const char* name, uint32_t flag) {
+    for (const CommandSpec* spec = COMMANDS; spec->name; ++spec) {
+        if (strcmp(spec->name, name) == 0 && (spec->options & flag)) return true;
+    }
+    return false;
+}
+
+const OptionSpec* find_option(const char* argument, const char* command) {
+    for (const OptionSpec& option : OPTIONS) {
+        if (!option_is(argument, option.name)) continue;
+        if (option.flag == OPT_TEXT && family_accepts(command, OPT_TEXT_VALUE)) continue;
+        if (option.flag == OPT_TEXT_VALUE && !family_accepts(command, OPT_TEXT_VALUE)) continue;
+        return &option;
+    }
+    return nullptr;
+}
+
+const char** value_slot(CommandLine* line, const OptionSpec& option) {
+    if (option.flag == OPT_TEXT_VALUE) return &line->text_value;
+    if (option.flag == OPT_HEX_VALUE) return &line->hex_value;
+    return &line->session_key[option.key_field];
+}
+
+std::string command_title(const CommandSpec& spec) {
+    return spec.subcommand ? std::string(spec.name) + " " + spec.subcommand : std::string(spec.name);
+}
+
+struct GivenOption {
+    const char* argument;
+    uint32_t flag;
+};
+
+}  // namespace
+
+ParseResult parse_command_line(int argc, char** argv, CommandLine* line, std::string* error) {
+    *line = CommandLine();
+    bool help = false;
+    int command_at = find_command_word(argc, argv, &help);
+    if (command_at < 0) {
+        if (help) return PARSE_GENERAL_HELP;
+        *error = "no command given";
+        return PARSE_ERROR;
+    }
+    const char* command = argv[command_at];
+    if (!find_spec(command, nullptr)) {
+        *error = std::string("unknown command \"") + command + "\"";
+        return PARSE_ERROR;
+    }
+
+    std::vector<GivenOption> given;
+    bool options_ended = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (i == command_at) continue;
+        if (options_ended || argument[0] != '-' || argument[1] == 0) {
+            line->operands.push_back(argument);
+            continue;
+        }
+        if (strcmp(argument, "--") == 0) {
+            options_ended = true;
+            continue;
+        }
+        if (is_help(argument)) {
+            line->help = true;
+            continue;
+        }
+        const char* inline_value = strchr(argument, '=');
+        bool is_server = option_is(argument, "--server");
+        const OptionSpec* option = is_server ? nullptr : find_option(argument, command);
+        if (!is_server && !option) {
+            *error = std::string("unknown option \"") + argument + "\"";
+            return PARSE_ERROR;
+        }
+        bool takes_value = is_server || option->takes_value;
+        if (!takes_value && inline_value) {
+            *error =
+                std::string("option \"") + std::string(argument, option_name_length(argument)) + "\" takes no value";
+            return PARSE_ERROR;
+        }
+        const char* value = nullptr;
+        if (takes_value) {
+            if (inline_value) {
+                value = inline_value + 1;
+            } else if (i + 1 < argc) {
+                value = argv[++i];
+            } else {
+                *error = std::string("option \"") + argument + "\" needs a value";
+                return PARSE_ERROR;
+            }
+        }
+        const char** slot = nullptr;
+        if (is_server) {
+            slot = &line->server;
+        } else if (takes_value) {
+            slot = value_slot(line, *option);
+        }
+        if (slot) {
+            if (*slot) {
+                *error =
+                    std::string("option \"") + std::string(argument, option_name_length(argument)) + "\" given twice";
+                return PARSE_ERROR;
+            }
+            *slot = value;
+        }
+        if (option) {
+            line->options |= option->flag;
+            given.push_back(GivenOption{argument, option->flag});
+        }
+    }
+
+    const CommandSpec* spec = nullptr;
+    if (!line->operands.empty()) spec = find_spec(command, line->operands[0]);
+    if (spec) {
+        line->operands.erase(line->operands.begin());
+    } else {
+        spec = find_spec(command, nullptr);
+    }
+    line->command = spec;
+    if (line->help) return PARSE_OK;
+
+    std::string title = command_title(*spec);
+    for (const GivenOption& option : given) {
+        if (spec->options & option.flag) continue;
+        *error = title + " does not take \"" + std::string(option.argument, option_name_length(option.argument)) + "\"";
+        return PARSE_ERROR;
+    }
+    size_t count = line->operands.size();
+    if (count < spec->min_operands || count > spec->max_operands) {
+        *error = std::string(count < spec->min_operands ? "too few" : "too many") + " arguments for " + title +
+                 "; usage: keelcli " + spec->synopsis;
+        return PARSE_ERROR;
+    }
+    if (spec->check && !spec->check(*line, error)) return PARSE_ERROR;
+    return PARSE_OK;
+}

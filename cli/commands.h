@@ -1,0 +1,73 @@
+// The commands of keelcli, one family per file, and the formatters of what
+// they print, apart from the requests so they can be tested on their own.
+#pragma once
+
+#include <stdint.h>
+
+#include <string>
+#include <vector>
+
+#include "api/current_users.h"
+#include "api/requests.h"
+#include "cli/command_line.h"
+#include "cli/connection.h"
+
+struct Output;
+
+// Usage texts (command_table.cpp).
+std::string general_usage();
+std::string command_usage(const CommandSpec& spec);
+
+// version, status (cmd_info.cpp)
+struct VersionReport {
+    Admission admission;
+    bool has_option_mask;
+    uint32_t option_mask;
+};
+std::string format_version_report(const VersionReport& report, bool json);
+int run_version(const CommandLine& line, Output* output);
+int run_status(const CommandLine& line, Output* output);
+
+// list, get, set, exists, delete, rename, create (cmd_database.cpp)
+std::string format_name_list(const std::vector<std::string>& names, bool json);
+bool check_set(const CommandLine& line, std::string* error);
+int run_list(const CommandLine& line, Output* output);
+int run_get(const CommandLine& line, Output* output);
+int run_set(const CommandLine& line, Output* output);
+int run_exists(const CommandLine& line, Output* output);
+int run_delete(const CommandLine& line, Output* output);
+int run_rename(const CommandLine& line, Output* output);
+int run_create(const CommandLine& line, Output* output);
+
+// stats (cmd_stats.cpp)
+struct CounterName {
+    const char* page;   // "" for the up time, which sits on the panel itself
+    const char* field;  // as labelled on the page
+};
+extern const CounterName COUNTER_NAMES[STAT_COUNTER_COUNT];
+std::string format_statistics(const StatisticsCounters& counters, bool json);
+int run_stats(const CommandLine& line, Output* output);
+
+// sessions, sessions delete (cmd_sessions.cpp)
+std::string format_sessions(const std::vector<CurrentUserRecord>& records, bool json);
+// Every key field given (non-null) equals the record's; the others match anything.
+bool session_matches(const CurrentUserRecord& record, const char* const key[SESSION_KEY_COUNT]);
+bool check_sessions_delete(const CommandLine& line, std::string* error);
+int run_sessions(const CommandLine& line, Output* output);
+int run_sessions_delete(const CommandLine& line, Output* output);
+
+// admins, admins add, admins remove (cmd_admins.cpp)
+struct AdminEntry {
+    std::string name;
+    uint16_t kind;  // ADMIN_USER or ADMIN_GROUP
+};
+// Sorted by name, ignoring ASCII case, as the console's list shows them.
+std::string format_admins(std::vector<AdminEntry> entries, bool json);
+int run_admins(const CommandLine& line, Output* output);
+int run_admins_add(const CommandLine& line, Output* output);
+int run_admins_remove(const CommandLine& line, Output* output);
+
+// products, dictionaries (cmd_catalog.cpp)
+std::string format_products(const ProductList& list, bool json);
+int run_products(const CommandLine& line, Output* output);
+int run_dictionaries(const CommandLine& line, Output* output);
