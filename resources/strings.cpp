@@ -2,11 +2,6 @@
 
 namespace {
 
-struct StringEntry {
-    uint16_t id;
-    const char* text;
-};
-
 const StringEntry STRINGS[] = {
 #define STRING(name, id, text) {id, text},
 #include "resources/strings.inc"
@@ -21,4 +16,9 @@ const char* string_text(uint16_t id) {
         if (entry.id == id) return entry.text;
     }
     return "";
+}
+
+const StringEntry* string_table(uint32_t* count) {
+    *count = sizeof STRINGS / sizeof STRINGS[0];
+    return STRINGS;
 }

@@ -11,3 +11,10 @@ enum StringId : uint16_t {
 
 // The text of a string id, or "" for an id the table lacks.
 const char* string_text(uint16_t id);
+
+struct StringEntry {
+    uint16_t id;
+    const char* text;
+};
+// The whole table in the order of strings.inc; `count` receives its size.
+const StringEntry* string_table(uint32_t* count);

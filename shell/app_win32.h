@@ -1,0 +1,20 @@
+// Start-up and the message loop of the console.
+#pragma once
+
+#include <windows.h>
+
+enum AppStart {
+    APP_STARTED,
+    APP_ALREADY_RUNNING,  // another console was brought forward instead
+    APP_FAILED,           // a class or the main window could not be made, or the browser failed
+};
+
+// Single instance, class registration, the browser's lookups, the main
+// window, help and the title; `*main` receives the window.
+AppStart app_start(HINSTANCE instance, int show, HWND* main);
+// One message through the loop's rules: keys to the visible panel first,
+// then the keyboard pre-translation, then translate and dispatch; the wait
+// cursor ends after each message the panel did not take.
+void app_dispatch(MSG* message);
+// Runs the loop until quit; closes the session; returns the exit code.
+int app_run();

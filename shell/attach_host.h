@@ -1,0 +1,7 @@
+// Logging on to a remote host so that its pipe accepts this console.
+#pragma once
+
+// Adds a network connection to "\\SERVER" through the Windows network
+// provider with the given user and password (null: the caller's own logon),
+// not remembered for later logons. 0 on success, -1 on any failure.
+int attach_host(const char* server, const char* user, const char* password);

@@ -1,0 +1,207 @@
+#include "shell/servers.h"
+
+#include <string.h>
+
+#include "api/requests.h"
+#include "api/session.h"
+#include "api/status.h"
+#include "platform/computer_name.h"
+#include "platform/prompt.h"
+#include "resources/strings.h"
+#include "shell/attach_host.h"
+#include "shell/version_notes.h"
+#include "shell/wait_cursor.h"
+
+namespace {
+
+ServerConnection g_connection = {};
+
+void copy_bounded(char* out, uint32_t out_size, const char* text) {
+    size_t length = strlen(text);
+    if (length >= out_size) length = out_size - 1;
+    memcpy(out, text, length);
+    out[length] = 0;
+}
+
+void forget_level() { g_connection.access_level = 0; }
+
+void set_title(const ConnectionHooks& hooks, const char* server) {
+    if (hooks.set_title) hooks.set_title(hooks.context, server);
+}
+
+void enable_panels(const ConnectionHooks& hooks) {
+    if (hooks.enable_panels) hooks.enable_panels(hooks.context, g_connection.access_level);
+}
+
+// Closing the session: the level goes with it (the disconnect hook), the
+// other panels lock and forget what they loaded.
+void close_session(const ConnectionHooks& hooks) {
+    disconnect();
+    enable_panels(hooks);
+    set_title(hooks, nullptr);
+    if (hooks.reset_panels) hooks.reset_panels(hooks.context);
+}
+
+void show_connect_failure(const ConnectionHooks& hooks) {
+    uint16_t text = g_connection.mode == MODE_LOCAL ? IDS_CONNECT_FAILED_LOCAL : IDS_CONNECT_FAILED_REMOTE;
+    PromptRequest request = {hooks.owner, string_text(IDS_TITLE_ERROR), string_text(text), PROMPT_ICON_STOP,
+                             PROMPT_OK, false};
+    show_prompt(request);
+}
+
+// The pipe refused us: log on with our own credentials, then with the ones
+// the administrator types. Returns the status of the last open, or
+// STATUS_OK with *cancelled set when the dialog was cancelled.
+uint16_t connect_after_logon(const char* name, const ConnectionHooks& hooks, bool* cancelled) {
+    int (*attach)(const char*, const char*, const char*) = hooks.attach ? hooks.attach : attach_host;
+    if (attach(name, nullptr, nullptr) == 0) return connect_server(name);
+    // No hourglass over a dialog waiting for the keyboard.
+    end_wait_cursor();
+    char user[LOGON_TEXT_SIZE] = "";
+    char password[LOGON_TEXT_SIZE] = "";
+    if (!hooks.ask_logon || !hooks.ask_logon(hooks.context, name, user, password)) {
+        *cancelled = true;
+        return STATUS_OK;
+    }
+    copy_bounded(g_connection.attach_user, LOGON_TEXT_SIZE, user);
+    copy_bounded(g_connection.attach_password, LOGON_TEXT_SIZE, password);
+    memset(password, 0, sizeof password);
+    begin_wait_cursor();
+    if (attach(name, g_connection.attach_user, g_connection.attach_password) != 0) return STATUS_ACCESS_REFUSED;
+    return connect_server(name);
+}
+
+// Versions and rights once the pipe is open. Fills the note when the
+// connection gives only level 0.
+ConnectOutcome check_connection() {
+    begin_wait_cursor();
+    uint32_t service_version = 0;
+    if (get_service_version(&service_version) != 0) service_version = 0;
+    if (service_version < MIN_SERVICE_VERSION) {
+        service_out_of_date_note(service_version, g_connection.note, STATUS_NOTE_SIZE);
+        return CONNECT_LIMITED;
+    }
+    uint32_t required = 0;
+    if (check_console_version(CONSOLE_VERSION, &required) != 0) {
+        console_refused_note(service_version, required, g_connection.note, STATUS_NOTE_SIZE);
+        return CONNECT_LIMITED;
+    }
+    uint16_t level = 0;
+    if (get_access_level(&level) != 0) level = 0;
+    g_connection.access_level = level;
+    if (level == 0) {
+        insufficient_rights_note(service_version, g_connection.note, STATUS_NOTE_SIZE);
+        return CONNECT_LIMITED;
+    }
+    uint32_t mask = 0;
+    if (get_option_mask(&mask) != 0) mask = 0;
+    g_connection.option_mask = mask;
+    return CONNECT_DONE;
+}
+
+}  // namespace
+
+ServerConnection& server_connection() { return g_connection; }
+
+void connection_reset() {
+    g_connection = ServerConnection();
+    g_connection.mode = MODE_LOCAL;
+    set_disconnect_hook(forget_level);
+}
+
+void connection_init(uint16_t visible_lines) {
+    connection_reset();
+    if (!computer_name(g_connection.local_name, SERVER_NAME_SIZE)) g_connection.local_name[0] = 0;
+    g_connection.visible_lines = visible_lines;
+}
+
+bool connection_is_open() { return current_session() != nullptr; }
+
+uint16_t connect_server(const char* server_name) {
+    PipeSession* session = nullptr;
+    uint16_t status = session_open(server_name, &session);
+    if (status != 0) return status;
+    set_current_session(session);
+    copy_bounded(g_connection.server_name, SERVER_NAME_SIZE, server_name);
+    return 0;
+}
+
+ConnectOutcome connection_connect(const char* field, const ConnectionHooks& hooks) {
+    if (connection_is_open()) close_session(hooks);
+    // Local mode opens the pipe by this computer's name too, as a remote
+    // console would.
+    const char* name = g_connection.mode == MODE_REMOTE ? field : g_connection.local_name;
+    if (!name || !*name) return CONNECT_NO_NAME;
+    char target[SERVER_NAME_SIZE];
+    copy_bounded(target, SERVER_NAME_SIZE, name);
+
+    g_connection.note[0] = 0;
+    g_connection.server_status[0] = 0;
+    begin_wait_cursor();
+    g_connection.platform_mask = CONNECT_PLATFORM_MASK;
+    uint16_t status = connect_server(target);
+    if (status == STATUS_ACCESS_REFUSED) {
+        bool cancelled = false;
+        status = connect_after_logon(target, hooks, &cancelled);
+        if (cancelled) return CONNECT_CANCELLED;
+    }
+    if (status != 0) {
+        end_wait_cursor();
+        show_connect_failure(hooks);
+        return CONNECT_FAILED;
+    }
+
+    set_title(hooks, g_connection.server_name);
+    g_connection.access_level = 0;
+    g_connection.option_mask = 0;
+    ConnectOutcome outcome = check_connection();
+    refresh_server_status();
+    enable_panels(hooks);
+    return outcome;
+}
+
+void connection_disconnect(const ConnectionHooks& hooks) {
+    if (!connection_is_open()) return;
+    close_session(hooks);
+    g_connection.note[0] = 0;
+    g_connection.server_status[0] = 0;
+}
+
+bool connection_set_mode(uint16_t mode, const ConnectionHooks& hooks) {
+    if (mode != MODE_LOCAL && mode != MODE_REMOTE) return false;
+    if (mode == g_connection.mode) return false;
+    connection_disconnect(hooks);
+    g_connection.mode = mode;
+    return true;
+}
+
+void refresh_server_status() {
+    g_connection.server_status[0] = 0;
+    begin_wait_cursor();
+    if (get_status_text(g_connection.server_status, SERVER_STATUS_SIZE) != 0) g_connection.server_status[0] = 0;
+    g_connection.server_status[SERVER_STATUS_SIZE - 1] = 0;
+}
+
+void connection_status_box(char* out, uint32_t out_size) {
+    if (!connection_is_open()) {
+        compose_status_box(nullptr, string_text(IDS_NOT_CONNECTED), out, out_size);
+        return;
+    }
+    compose_status_box(g_connection.note, g_connection.server_status, out, out_size);
+}
+
+bool connection_status_needs_scroll_bar() {
+    // Static, so the panel's many calls do not put 17 KB on the stack each.
+    static char box[STATUS_BOX_SIZE];
+    connection_status_box(box, sizeof box);
+    return status_box_needs_scroll_bar(box, g_connection.visible_lines);
+}
+
+ServerControls server_controls(bool field_empty) {
+    ServerControls controls;
+    bool remote = g_connection.mode == MODE_REMOTE;
+    controls.server_field_enabled = remote;
+    controls.connect_enabled = !remote || !field_empty;
+    controls.disconnect_enabled = connection_is_open();
+    return controls;
+}

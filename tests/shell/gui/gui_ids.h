@@ -1,0 +1,16 @@
+// Templates and controls that only the GUI tests use.
+#ifndef KEEL_TESTS_SHELL_GUI_IDS_H
+#define KEEL_TESTS_SHELL_GUI_IDS_H
+
+#define IDD_TEST_OUTER_PAGE 20001
+#define IDD_TEST_INNER_PAGE 20002
+#define IDD_TEST_TABS 20003
+
+#define IDC_TEST_ZULU 20011
+#define IDC_TEST_INNER_HOST 20012
+#define IDC_TEST_YANKEE 20013
+#define IDC_TEST_ADDRESS 20014
+#define IDC_TEST_XRAY 20021
+#define IDC_TEST_TABS 20031
+
+#endif
