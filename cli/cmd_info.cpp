@@ -40,8 +40,8 @@ static std::string version_json(const VersionReport& report) {
     else
         json_null(&json);
     json_key(&json, "option_mask");
-    if (report.has_option_mask)
-        json_number(&json, report.option_mask);
+    if (report.admission.has_option_mask)
+        json_number(&json, report.admission.option_mask);
     else
         json_null(&json);
     json_key(&json, "admitted");
@@ -63,9 +63,9 @@ std::string format_version_report(const VersionReport& report, bool json) {
     if (admission.console_checked)
         table.rows.push_back({"Console accepted:", admission.console_status == 0 ? "yes" : "no"});
     if (admission.level_read) table.rows.push_back({"Access level:", std::to_string(admission.access_level)});
-    if (report.has_option_mask) {
+    if (report.admission.has_option_mask) {
         char mask[16];
-        snprintf(mask, sizeof mask, "0x%08X", (unsigned)report.option_mask);
+        snprintf(mask, sizeof mask, "0x%08X", (unsigned)report.admission.option_mask);
         table.rows.push_back({"Option mask:", mask});
     }
     std::string text = format_table(table);
@@ -78,7 +78,6 @@ int run_version(const CommandLine& line, Output* output) {
     VersionReport report;
     memset(&report, 0, sizeof report);
     check_admission(&report.admission);
-    if (report.admission.verdict == ADMITTED) report.has_option_mask = get_option_mask(&report.option_mask) == 0;
     output->out += format_version_report(report, (line.options & OPT_JSON) != 0);
     if (report.admission.verdict == ADMITTED) return EXIT_OK;
     report_error(output, admission_text(report.admission));

@@ -21,8 +21,6 @@ std::string command_usage(const CommandSpec& spec);
 // version, status (cmd_info.cpp)
 struct VersionReport {
     Admission admission;
-    bool has_option_mask;
-    uint32_t option_mask;
 };
 std::string format_version_report(const VersionReport& report, bool json);
 int run_version(const CommandLine& line, Output* output);

@@ -49,48 +49,13 @@ int open_connection(const ServerTarget& target, Output* output) {
 
 void close_connection() { disconnect(); }
 
-void check_admission(Admission* admission) {
-    memset(admission, 0, sizeof *admission);
-    if (get_service_version(&admission->service_version) != 0) admission->service_version = 0;
-    if (admission->service_version < MIN_SERVICE_VERSION) {
-        admission->verdict = SERVICE_OUT_OF_DATE;
-        return;
-    }
-    admission->console_checked = true;
-    // Versions keep bits 24-31 zero, so this value cannot come from the service.
-    const uint32_t NOT_SENT = 0xFFFFFFFFu;
-    uint32_t required = NOT_SENT;
-    admission->console_status = check_console_version(CONSOLE_VERSION, &required);
-    admission->has_required = required != NOT_SENT;
-    admission->required_version = admission->has_required ? required : 0;
-    if (admission->console_status != 0) {
-        admission->verdict = CONSOLE_REFUSED;
-        return;
-    }
-    admission->level_read = true;
-    if (get_access_level(&admission->access_level) != 0) admission->access_level = 0;
-    admission->verdict = admission->access_level == ACCESS_NONE ? INSUFFICIENT_RIGHTS : ADMITTED;
-}
-
 std::string admission_text(const Admission& admission) {
-    char service[16], minimum[16], required[16], console[16];
-    format_version(admission.service_version, service, sizeof service);
-    format_version(MIN_SERVICE_VERSION, minimum, sizeof minimum);
-    format_version(admission.required_version, required, sizeof required);
-    format_version(CONSOLE_VERSION, console, sizeof console);
     char text[256];
-    switch (admission.verdict) {
-    case SERVICE_OUT_OF_DATE:
-        snprintf(text, sizeof text, "Radius service v%s out of date (service required to be v%s or later)", service,
-                 minimum);
-        break;
-    case CONSOLE_REFUSED:
-        snprintf(text, sizeof text, "Radius service v%s requires v%s admin (this is v%s)", service, required, console);
-        break;
-    case INSUFFICIENT_RIGHTS:
-        snprintf(text, sizeof text, "Connected to Radius service v%s (insufficient rights)", service);
-        break;
-    default: snprintf(text, sizeof text, "Connected to Radius service v%s", service); break;
+    admission_note(admission, text, sizeof text);
+    if (admission.verdict == ADMITTED) {
+        char service[16];
+        format_version(admission.service_version, service, sizeof service);
+        snprintf(text, sizeof text, "Connected to Radius service v%s", service);
     }
     return text;
 }

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "api/admission.h"
+
 struct Output;
 
 // Where --server points.
@@ -26,22 +28,6 @@ bool resolve_server(const char* option, ServerTarget* target, std::string* error
 int open_connection(const ServerTarget& target, Output* output);
 void close_connection();
 
-enum AdmissionVerdict { ADMITTED, SERVICE_OUT_OF_DATE, CONSOLE_REFUSED, INSUFFICIENT_RIGHTS };
-
-struct Admission {
-    uint32_t service_version;  // 0 when the request failed, as the console takes it
-    bool console_checked;
-    uint16_t console_status;  // nonzero: the service refuses this client's version
-    bool has_required;
-    uint32_t required_version;  // the client version the service asks for
-    bool level_read;
-    uint16_t access_level;  // 0 when the request failed
-    AdmissionVerdict verdict;
-};
-
-// The console's steps, stopping at the first refusal.
-void check_admission(Admission* admission);
-// The console's texts: "Radius service v01.29.00 out of date (...)", "...
-// requires v... admin (this is v...)", "Connected to Radius service v...
-// (insufficient rights)", or "Connected to Radius service v01.30.00" when admitted.
+// The console's note on a refusal, or "Connected to Radius service v01.30.00"
+// when admitted.
 std::string admission_text(const Admission& admission);

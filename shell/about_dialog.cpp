@@ -5,7 +5,7 @@
 #include "resources/shell_ids.h"
 #include "resources/strings.h"
 #include "shell/dialogs_win32.h"
-#include "shell/text_fill.h"
+#include "api/text_fill.h"
 
 namespace {
 

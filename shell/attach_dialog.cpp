@@ -6,7 +6,7 @@
 #include "resources/strings.h"
 #include "shell/dialogs_win32.h"
 #include "shell/servers.h"
-#include "shell/text_fill.h"
+#include "api/text_fill.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "platform/prompt.h"
 #include "platform/resolver.h"
 #include "resources/strings.h"
-#include "shell/text_fill.h"
+#include "api/text_fill.h"
 #include "shell/wait_cursor.h"
 
 int resolve_host_name(void* owner, const char* name, uint32_t* address) {

@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "api/admission.h"
 #include "api/requests.h"
 #include "api/session.h"
 #include "api/status.h"
@@ -9,7 +10,6 @@
 #include "platform/prompt.h"
 #include "resources/strings.h"
 #include "shell/attach_host.h"
-#include "shell/version_notes.h"
 #include "shell/wait_cursor.h"
 
 namespace {
@@ -75,28 +75,12 @@ uint16_t connect_after_logon(const char* name, const ConnectionHooks& hooks, boo
 // connection gives only level 0.
 ConnectOutcome check_connection() {
     begin_wait_cursor();
-    uint32_t service_version = 0;
-    if (get_service_version(&service_version) != 0) service_version = 0;
-    if (service_version < MIN_SERVICE_VERSION) {
-        service_out_of_date_note(service_version, g_connection.note, STATUS_NOTE_SIZE);
-        return CONNECT_LIMITED;
-    }
-    uint32_t required = 0;
-    if (check_console_version(CONSOLE_VERSION, &required) != 0) {
-        console_refused_note(service_version, required, g_connection.note, STATUS_NOTE_SIZE);
-        return CONNECT_LIMITED;
-    }
-    uint16_t level = 0;
-    if (get_access_level(&level) != 0) level = 0;
-    g_connection.access_level = level;
-    if (level == 0) {
-        insufficient_rights_note(service_version, g_connection.note, STATUS_NOTE_SIZE);
-        return CONNECT_LIMITED;
-    }
-    uint32_t mask = 0;
-    if (get_option_mask(&mask) != 0) mask = 0;
-    g_connection.option_mask = mask;
-    return CONNECT_DONE;
+    Admission admission;
+    check_admission(&admission);
+    g_connection.access_level = admission.verdict == ADMITTED ? admission.access_level : 0;
+    g_connection.option_mask = admission.option_mask;
+    admission_note(admission, g_connection.note, STATUS_NOTE_SIZE);
+    return admission.verdict == ADMITTED ? CONNECT_DONE : CONNECT_LIMITED;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include "resources/strings.h"
 #include "shell/load_text.h"
-#include "shell/text_fill.h"
+#include "api/text_fill.h"
 #include "shell/title.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/text_fill.h"
+#include "api/text_fill.h"
 
 #include <string.h>
 
