@@ -117,6 +117,26 @@ int64_t name_list_find(const NameList* list, const char* name) {
     return at - list->offsets;
 }
 
+int64_t name_list_insert(NameList* list, const char* name) {
+    int64_t found = name_list_find(list, name);
+    if (found >= 0) return found;
+    if (!name_list_add(list, name, (uint32_t)strlen(name))) return -1;
+    // Added last: move its offset up to where the order wants it.
+    const char* text = list->text;
+    uint32_t offset = list->offsets[list->count - 1];
+    uint32_t* place = std::upper_bound(list->offsets, list->offsets + list->count - 1, offset,
+                                       [text](uint32_t a, uint32_t b) { return strcmp(text + a, text + b) < 0; });
+    memmove(place + 1, place, (size_t)(list->offsets + list->count - 1 - place) * sizeof(uint32_t));
+    *place = offset;
+    return place - list->offsets;
+}
+
+void name_list_remove(NameList* list, uint32_t index) {
+    if (index >= list->count) return;
+    memmove(list->offsets + index, list->offsets + index + 1, (size_t)(list->count - index - 1) * sizeof(uint32_t));
+    --list->count;
+}
+
 void name_list_free(NameList* list) {
     free(list->text);
     free(list->offsets);

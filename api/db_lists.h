@@ -24,4 +24,9 @@ uint16_t db_list_sorted(const char* cls, NameList* list);
 inline const char* name_list_at(const NameList* list, uint32_t index) { return list->text + list->offsets[index]; }
 // Index of `name`, or -1.
 int64_t name_list_find(const NameList* list, const char* name);
+// Puts `name` in its sorted place (a panel adding a record) and returns its
+// index; a name already there is not added twice. -1 when memory runs out.
+int64_t name_list_insert(NameList* list, const char* name);
+// Takes the name at `index` out of the order; its text stays in the arena.
+void name_list_remove(NameList* list, uint32_t index);
 void name_list_free(NameList* list);

@@ -7,6 +7,7 @@
 namespace {
 
 const DWORD HELP_PATH_SIZE = 128;
+const char VENDOR_HELP_FILE[] = "RasInfo.hlp";
 
 struct HelpState {
     char file[HELP_PATH_SIZE];
@@ -78,7 +79,14 @@ void help_contents() {
     if (g_help.known) view(g_help.file, HELP_FINDER, 0);
 }
 
-void help_vendor_info() { view("RasInfo.hlp", HELP_INDEX, 0); }
+void help_vendor_info() { view(VENDOR_HELP_FILE, HELP_INDEX, 0); }
+
+void help_vendor_topic(uint32_t context) {
+    if (context == 0)
+        view(VENDOR_HELP_FILE, HELP_FINDER, 0);
+    else
+        view(VENDOR_HELP_FILE, HELP_CONTEXT, context);
+}
 
 void help_quit() {
     if (g_help.known && g_help.window) view(g_help.file, HELP_QUIT, 0);

@@ -10,6 +10,8 @@
 void help_init(HWND main);
 void help_contents();
 void help_vendor_info();
+// "RasInfo.hlp" at a product's help context; context 0 opens its contents.
+void help_vendor_topic(uint32_t context);
 // Closes the help window and removes the F1 hook.
 void help_quit();
 

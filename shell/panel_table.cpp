@@ -1,11 +1,12 @@
 // The nine panels in page order. A panel not built yet has an empty page
 // with its template id; its own work puts its dialog procedure here.
+#include "panels/pages_win32.h"
 #include "resources/shell_ids.h"
 #include "shell/panel_win32.h"
 
 const PanelEntry PANELS[] = {
     {IDC_PANEL_SERVERS, IDD_SERVERS, servers_page_proc, "servers"},
-    {IDC_PANEL_RAS_CLIENTS, IDD_RAS_CLIENTS, empty_page_proc, "ras-clients"},
+    {IDC_PANEL_RAS_CLIENTS, IDD_RAS_CLIENTS, clients_page_proc, "ras-clients"},
     {IDC_PANEL_USERS, IDD_USERS, empty_page_proc, "users"},
     {IDC_PANEL_PROFILES, IDD_PROFILES, empty_page_proc, "profiles"},
     {IDC_PANEL_PROXY, IDD_PROXY, empty_page_proc, "proxy"},

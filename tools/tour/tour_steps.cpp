@@ -1,5 +1,7 @@
 #include "tools/tour/tour_steps.h"
 
+#include "panels/clients_ids.h"
+#include "panels/dialog_ids.h"
 #include "resources/shell_ids.h"
 #include "shell/dialogs_win32.h"
 #include "shell/main_window_win32.h"
@@ -33,6 +35,35 @@ void type_logon() {
     SendDlgItemMessageA(dialog, IDC_ATTACH_USER, EM_SETSEL, 64, 64);  // caret after the name
 }
 
+HWND clients_page() { return subdlg_page(panel_host(), IDC_PANEL_RAS_CLIENTS - 200); }
+
+void show_clients() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_RAS_CLIENTS), BM_CLICK, 0, 0); }
+
+// A client with both secrets, chosen as a click in the list chooses it.
+void select_hq_nas1() {
+    HWND list = GetDlgItem(clients_page(), IDC_CLIENT_LIST);
+    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)"HQ-NAS1");
+    if (index < 0) return;
+    SendMessageA(list, LB_SETCURSEL, (WPARAM)index, 0);
+    SendMessageA(clients_page(), WM_COMMAND, MAKEWPARAM(IDC_CLIENT_LIST, LBN_SELCHANGE), (LPARAM)list);
+}
+
+// Each returns when a later step closes the dialog.
+void open_shared_secret() { SendMessageA(GetDlgItem(clients_page(), IDC_CLIENT_SECRET), BM_CLICK, 0, 0); }
+void open_add_client() { SendMessageA(GetDlgItem(clients_page(), IDC_CLIENT_ADD), BM_CLICK, 0, 0); }
+
+void unmask_secret() {
+    HWND dialog = tour_front_dialog();
+    if (dialog) SendMessageA(GetDlgItem(dialog, IDC_SECRET_UNMASK), BM_CLICK, 0, 0);
+}
+
+void type_client_name() {
+    HWND dialog = tour_front_dialog();
+    if (!dialog) return;
+    SetDlgItemTextA(dialog, IDC_ADD_NAME, "pop-west1");
+    SendDlgItemMessageA(dialog, IDC_ADD_NAME, EM_SETSEL, 64, 64);
+}
+
 void back_to_servers() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_SERVERS), BM_CLICK, 0, 0); }
 
 void exit_console() { PostMessageA(main_window(), WM_COMMAND, IDM_EXIT, 0); }
@@ -51,6 +82,18 @@ const TourStep TOUR_STEPS[] = {
     {"attach-to-host", nullptr, false},
     {nullptr, close_front_dialog, false},
     {nullptr, nullptr, true},
+    {nullptr, show_clients, false},
+    {nullptr, select_hq_nas1, false},
+    {"ras-clients-selected", nullptr, false},
+    {nullptr, open_shared_secret, false},
+    {"ras-clients-shared-secret", nullptr, false},
+    {nullptr, unmask_secret, false},
+    {"ras-clients-shared-secret-unmasked", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, open_add_client, false},
+    {nullptr, type_client_name, false},
+    {"ras-clients-add", nullptr, false},
+    {nullptr, close_front_dialog, false},
     {nullptr, back_to_servers, false},
     {nullptr, exit_console, false},
 };

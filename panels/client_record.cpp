@@ -1,0 +1,112 @@
+#include "panels/client_record.h"
+
+#include <stddef.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "api/create_object.h"
+#include "api/db.h"
+#include "api/requests.h"
+
+namespace {
+
+// The properties a read fills, in the order they are read.
+struct ClientProperty {
+    const char* name;
+    uint32_t offset;
+    uint16_t width;
+};
+const ClientProperty CLIENT_PROPERTIES[] = {
+    {"SharedSecret", offsetof(ClientRecord, secret), SCRAMBLED_SECRET_SIZE},
+    {"AcctSharedSecret", offsetof(ClientRecord, acct_secret), SCRAMBLED_SECRET_SIZE},
+    {"Product", offsetof(ClientRecord, product), PRODUCT_NAME_SIZE},
+    {"IPAddress", offsetof(ClientRecord, address), CLIENT_ADDRESS_SIZE},
+};
+
+bool block_has_name(const char* block, const char* name) {
+    for (const char* at = block; *at; at += strlen(at) + 1)
+        if (strcmp(at, name) == 0) return true;
+    return false;
+}
+
+uint16_t read_properties(ClientRecord* record) {
+    // Which properties the object has: an absent one is simply not set,
+    // while a failing read of a present one fails the load.
+    char* present = nullptr;
+    uint32_t size = 0;
+    uint16_t status = db_list_all(CLIENT_CLASS, record->name, &present, &size);
+    for (const ClientProperty& property : CLIENT_PROPERTIES) {
+        if (status != 0) break;
+        if (!block_has_name(present, property.name)) continue;
+        uint16_t length = property.width;
+        status = db_get(CLIENT_CLASS, record->name, property.name, (uint8_t*)record + property.offset, &length);
+    }
+    free(present);
+    record->product[PRODUCT_NAME_SIZE - 1] = 0;  // a stored text may lack its end
+    return status;
+}
+
+uint16_t write_properties(void* context, const char* cls, const char* temp_name) {
+    const ClientRecord& record = *(const ClientRecord*)context;
+    uint16_t status = 0;
+    if (secret_is_set(record.secret))
+        status = db_set(cls, temp_name, "SharedSecret", record.secret.bytes, SCRAMBLED_SECRET_SIZE);
+    if (status == 0 && secret_is_set(record.acct_secret))
+        status = db_set(cls, temp_name, "AcctSharedSecret", record.acct_secret.bytes, SCRAMBLED_SECRET_SIZE);
+    if (status == 0) status = db_set_text(cls, temp_name, "Product", record.product);
+    if (status == 0 && client_has_address(record))
+        status = db_set(cls, temp_name, "IPAddress", record.address, CLIENT_ADDRESS_SIZE);
+    return status;
+}
+
+}  // namespace
+
+void clear_client_fields(ClientRecord* record) {
+    char name[CLIENT_NAME_SIZE];
+    memcpy(name, record->name, sizeof name);
+    memset(record, 0, sizeof *record);
+    memcpy(record->name, name, sizeof name);
+    record->name[CLIENT_NAME_SIZE - 1] = 0;
+}
+
+bool client_has_address(const ClientRecord& record) {
+    static const uint8_t NONE[CLIENT_ADDRESS_SIZE] = {};
+    return memcmp(record.address, NONE, CLIENT_ADDRESS_SIZE) != 0;
+}
+
+bool is_any_client(const char* name) { return strcmp(name, ANY_CLIENT_NAME) == 0; }
+
+uint16_t list_clients(NameList* names) {
+    uint16_t status = lock_server();
+    if (status != 0) {
+        memset(names, 0, sizeof *names);
+        return status;
+    }
+    status = db_list_sorted(CLIENT_CLASS, names);
+    unlock_server();
+    return status;
+}
+
+uint16_t read_client(ClientRecord* record) {
+    clear_client_fields(record);
+    uint16_t status = lock_server();
+    if (status != 0) return status;
+    status = read_properties(record);
+    unlock_server();
+    if (status != 0) clear_client_fields(record);
+    return status;
+}
+
+uint16_t write_client(const ClientRecord& record) {
+    return create_object(CLIENT_CLASS, record.name, write_properties, (void*)&record, TEMP_DELETE_IGNORE_RESULT);
+}
+
+uint16_t create_client(const char* name, const char* product) {
+    uint16_t status = db_create(CLIENT_CLASS, name);
+    if (status != 0) return status;
+    status = db_set_text(CLIENT_CLASS, name, "Product", product);
+    if (status != 0) db_delete(CLIENT_CLASS, name, nullptr);
+    return status;
+}
+
+uint16_t delete_client(const char* name) { return db_delete(CLIENT_CLASS, name, nullptr); }

@@ -1,0 +1,365 @@
+#include "panels/clients.h"
+
+#include <string.h>
+
+#include "api/report.h"
+#include "api/status.h"
+#include "api/text_field.h"
+#include "api/text_fill.h"
+#include "attrs/error_box.h"
+#include "attrs/value_text.h"
+#include "panels/product_list.h"
+#include "platform/charset.h"
+#include "platform/prompt.h"
+#include "resources/strings.h"
+#include "shell/host_names.h"
+#include "shell/wait_cursor.h"
+
+namespace {
+
+// Nothing loaded, nothing chosen.
+ClientsPanel empty_panel() {
+    ClientsPanel p;
+    memset(&p, 0, sizeof p);
+    p.selected = -1;
+    p.product_choice = -1;
+    return p;
+}
+
+ClientsPanel g_panel = empty_panel();
+
+ClientsPanel& panel() { return g_panel; }
+
+// The client may be edited: one is chosen and it was read.
+bool editable() { return panel().selected >= 0 && panel().loaded; }
+
+// A text of the string table with its one "%s" filled in, shown in a box.
+PromptAnswer ask(uint16_t title_id, uint16_t text_id, const char* value, PromptIcon icon, PromptButtons buttons) {
+    char text[400];
+    fill_text(text, sizeof text, string_text(text_id), &value, 1);
+    PromptRequest request = {panel().owner, string_text(title_id), text, icon, buttons, false};
+    return show_prompt(request);
+}
+
+void show_filled_error(uint16_t text_id, const char* value) {
+    ask(IDS_TITLE_ERROR, text_id, value, PROMPT_ICON_STOP, PROMPT_OK);
+}
+
+void show_address(const ClientRecord& record) {
+    ClientsPanel& p = panel();
+    p.address_text[0] = 0;
+    p.address_changed = false;
+    if (!record.name[0] || is_any_client(record.name) || !client_has_address(record)) return;
+    const uint8_t* a = record.address;
+    format_dotted_address((uint32_t)a[0] << 24 | (uint32_t)a[1] << 16 | (uint32_t)a[2] << 8 | a[3], p.address_text,
+                          sizeof p.address_text);
+}
+
+// Puts the current record into the controls' state. A product the list
+// does not hold is reported and dropped, which leaves the record modified.
+void display() {
+    ClientsPanel& p = panel();
+    ClientRecord& record = p.current;
+    show_address(record);
+    p.accounting_checked = secret_is_set(record.acct_secret);
+    p.modified = false;
+    if (!p.products_held) {
+        // Nothing to check against: the product stays as stored.
+        p.product_choice = -1;
+        return;
+    }
+    int64_t found = record.product[0] ? find_product(p.products, record.product) : -1;
+    p.product_choice = found + 1;
+    if (found >= 0 || !record.product[0]) return;
+    show_filled_error(IDS_INVALID_PRODUCT, record.product);
+    record.product[0] = 0;
+    p.modified = true;
+}
+
+// Makes entry `index` (-1: none) the current client and reads it.
+void select_index(int64_t index) {
+    ClientsPanel& p = panel();
+    p.selected = index;
+    memset(&p.current, 0, sizeof p.current);
+    p.loaded = false;
+    if (index >= 0) {
+        copy_text(p.current.name, sizeof p.current.name, name_list_at(&p.names, (uint32_t)index));
+        begin_wait_cursor();
+        uint16_t status = read_client(&p.current);
+        end_wait_cursor();
+        p.loaded = status == 0;
+        if (status != 0) report_status(IDS_TITLE_ERROR_DB, IDS_LOAD_FAILED, status);
+    }
+    p.snapshot = p.current;
+    display();
+}
+
+// After a failed save or removal: every field but the name cleared, and
+// read-only until the client is read again.
+void clear_after_failed_write(uint16_t status) {
+    ClientsPanel& p = panel();
+    clear_client_fields(&p.current);
+    p.loaded = false;
+    display();
+    report_status(IDS_TITLE_ERROR_DB, IDS_SAVE_FAILED, status);
+}
+
+// Before leaving the page, switching clients or adding: true to go on.
+bool run_save_prompt() {
+    ClientsPanel& p = panel();
+    if (!p.modified) return true;
+    char name[CLIENT_NAME_SIZE];
+    oem_to_ansi(p.current.name, name, sizeof name);
+    switch (ask(IDS_PRODUCT_TITLE, IDS_SAVE_CLIENT_PROMPT, name, PROMPT_ICON_QUESTION, PROMPT_YES_NO_CANCEL)) {
+        case ANSWER_YES: return clients_save();  // a failed save keeps the administrator here
+        case ANSWER_NO: clients_revert(); return true;
+        default: return false;
+    }
+}
+
+// The address field as four octets, first octet first; false when the text
+// is neither empty nor a dotted quad.
+bool address_from_text(const char* text, uint8_t address[CLIENT_ADDRESS_SIZE]) {
+    uint32_t number = 0;
+    if (*text && !parse_dotted_quad(text, &number)) return false;
+    for (uint32_t i = 0; i < CLIENT_ADDRESS_SIZE; ++i) address[i] = (uint8_t)(number >> (24 - 8 * i));
+    return true;
+}
+
+ScrambledSecret& secret_of(ClientRecord& record, ClientSecretKind kind) {
+    return kind == CLIENT_ACCT_SECRET ? record.acct_secret : record.secret;
+}
+
+}  // namespace
+
+ClientsPanel& clients_panel() { return panel(); }
+
+void clients_set_owner(void* owner) { panel().owner = owner; }
+
+void clients_activate() {
+    ClientsPanel& p = panel();
+    if (p.initialised) return;
+    if (!p.products_held) p.products_held = fetch_product_list(p.owner, &p.products);
+    name_list_free(&p.names);
+    begin_wait_cursor();
+    uint16_t status = list_clients(&p.names);
+    end_wait_cursor();
+    ++p.lists_version;
+    if (status != 0) {
+        // Left uninitialised: showing the page again tries again.
+        report_status(IDS_TITLE_ERROR_DB, IDS_LOAD_FAILED, status);
+        select_index(-1);
+        return;
+    }
+    p.initialised = true;
+    select_index(p.names.count > 0 ? 0 : -1);
+}
+
+bool clients_may_leave() { return run_save_prompt(); }
+
+void clients_reset() {
+    ClientsPanel& p = panel();
+    product_list_free(&p.products);
+    name_list_free(&p.names);
+    void* owner = p.owner;
+    uint32_t version = p.lists_version;
+    p = empty_panel();
+    p.owner = owner;
+    p.lists_version = version + 1;
+}
+
+void clients_select(uint32_t index) {
+    ClientsPanel& p = panel();
+    if (index >= p.names.count) return;
+    // The same client again is read again only when it could not be read.
+    if (p.loaded && strcmp(name_list_at(&p.names, index), p.current.name) == 0) {
+        p.selected = index;
+        return;
+    }
+    if (!run_save_prompt()) return;
+    select_index(index);
+}
+
+void clients_edit_address(const char* text) {
+    ClientsPanel& p = panel();
+    if (!editable() || is_any_client(p.current.name)) return;
+    copy_text(p.address_text, sizeof p.address_text, text);
+    p.address_changed = true;
+    p.modified = true;
+}
+
+bool clients_resolve_address() {
+    ClientsPanel& p = panel();
+    if (!p.address_changed) return true;
+    // One lookup for each typed text, however often the field is left.
+    p.address_changed = false;
+    char resolved[16];
+    bool replaced = false;
+    if (!resolve_address_text(p.owner, p.address_text, resolved, sizeof resolved, &replaced)) {
+        p.address_rejected = true;
+        return false;
+    }
+    if (replaced) copy_text(p.address_text, sizeof p.address_text, resolved);
+    return true;
+}
+
+void clients_choose_product(int64_t choice) {
+    ClientsPanel& p = panel();
+    if (!editable() || !p.products_held || choice < 0 || choice > (int64_t)p.products.count) return;
+    p.product_choice = choice;
+    copy_text(p.current.product, sizeof p.current.product, choice == 0 ? "" : p.products.products[choice - 1].name);
+    p.modified = true;
+}
+
+void clients_check_accounting(bool checked) {
+    ClientsPanel& p = panel();
+    if (!editable()) return;
+    p.accounting_checked = checked;
+    if (!checked) secret_clear(&p.current.acct_secret);
+    // Unchecking drops the accounting secret: that too is a change to save.
+    p.modified = true;
+}
+
+const ScrambledSecret& clients_secret(ClientSecretKind kind) { return secret_of(panel().current, kind); }
+
+void clients_store_secret(ClientSecretKind kind, const ScrambledSecret& secret) {
+    if (!editable()) return;
+    secret_of(panel().current, kind) = secret;
+    panel().modified = true;
+}
+
+bool clients_begin_add() { return run_save_prompt(); }
+
+void clients_add(const char* typed) {
+    ClientsPanel& p = panel();
+    char upper[CLIENT_NAME_SIZE];
+    copy_text(upper, sizeof upper, typed);
+    upper_case_ansi(upper);
+    char name[CLIENT_NAME_SIZE];
+    ansi_to_oem(upper, name, sizeof name);
+    if (!name[0]) return;
+    int64_t existing = name_list_find(&p.names, name);
+    if (existing >= 0) {
+        char shown[CLIENT_NAME_SIZE];
+        oem_to_ansi(name, shown, sizeof shown);
+        show_filled_error(IDS_CLIENT_EXISTS, shown);
+        clients_select((uint32_t)existing);
+        return;
+    }
+    begin_wait_cursor();
+    uint16_t status = create_client(name, p.products_held ? default_product(p.products) : "");
+    end_wait_cursor();
+    if (status != 0) {
+        // Nothing was added: the list and the client shown stay as they were.
+        report_status(IDS_TITLE_ERROR_DB, IDS_SAVE_FAILED, status);
+        return;
+    }
+    int64_t index = name_list_insert(&p.names, name);
+    ++p.lists_version;
+    if (index < 0) {
+        report_status(IDS_TITLE_ERROR_DB, IDS_LOAD_FAILED, STATUS_OUT_OF_MEMORY);
+        return;
+    }
+    select_index(index);
+}
+
+void clients_remove() {
+    ClientsPanel& p = panel();
+    if (p.selected < 0) return;
+    char name[CLIENT_NAME_SIZE];
+    oem_to_ansi(p.current.name, name, sizeof name);
+    if (ask(IDS_TITLE_WARNING, IDS_CONFIRM_DELETE_CLIENT, name, PROMPT_ICON_EXCLAMATION, PROMPT_YES_NO) != ANSWER_YES)
+        return;
+    begin_wait_cursor();
+    uint16_t status = delete_client(p.current.name);
+    end_wait_cursor();
+    if (status != 0) {
+        // Still on the server, so still in the list.
+        clear_after_failed_write(status);
+        return;
+    }
+    uint32_t old = (uint32_t)p.selected;
+    name_list_remove(&p.names, old);
+    ++p.lists_version;
+    p.modified = false;
+    if (p.names.count == 0)
+        select_index(-1);
+    else
+        select_index(old < p.names.count ? old : 0);
+}
+
+bool clients_save() {
+    ClientsPanel& p = panel();
+    if (!p.current.name[0]) return true;  // nothing to save
+    if (!p.loaded) return false;
+    clients_resolve_address();
+    ClientRecord record = p.current;
+    if (!address_from_text(p.address_text, record.address)) {
+        show_error(p.owner, IDS_INVALID_IP_ADDRESS);
+        return false;
+    }
+    if (p.accounting_checked && !secret_is_set(record.acct_secret)) {
+        show_error(p.owner, IDS_ACCT_SECRET_REQUIRED);
+        return false;
+    }
+    begin_wait_cursor();
+    uint16_t status = write_client(record);
+    end_wait_cursor();
+    if (status != 0) {
+        clear_after_failed_write(status);
+        return false;
+    }
+    p.current = record;
+    p.snapshot = record;
+    p.modified = false;
+    show_address(record);  // as stored: 010.0.0.1 reads 10.0.0.1
+    return true;
+}
+
+void clients_revert() {
+    ClientsPanel& p = panel();
+    p.current = p.snapshot;
+    display();
+}
+
+uint32_t clients_vendor_context() {
+    ClientsPanel& p = panel();
+    int64_t found = p.products_held ? find_product(p.products, p.current.product) : -1;
+    return found >= 0 ? p.products.products[found].value : 0;
+}
+
+bool clients_take_address_rejected() {
+    bool rejected = panel().address_rejected;
+    panel().address_rejected = false;
+    return rejected;
+}
+
+uint32_t clients_product_entries() { return panel().products_held ? panel().products.count + 1 : 0; }
+
+const char* clients_product_entry(uint32_t choice) {
+    ClientsPanel& p = panel();
+    if (choice == 0) return string_text(IDS_NO_PRODUCT);
+    return p.products_held && choice <= p.products.count ? p.products.products[choice - 1].name : "";
+}
+
+void clients_list_name(uint32_t index, char* text, uint32_t text_size) {
+    if (index < panel().names.count)
+        oem_to_ansi(name_list_at(&panel().names, index), text, text_size);
+    else if (text_size > 0)
+        text[0] = 0;
+}
+
+ClientsControls clients_controls() {
+    ClientsPanel& p = panel();
+    bool record = editable();
+    ClientsControls controls = {};
+    controls.address_enabled = record && !is_any_client(p.current.name);
+    controls.product_enabled = record && p.products_held;
+    controls.vendor_enabled = record;
+    controls.secret_enabled = record;
+    controls.accounting_enabled = record;
+    controls.acct_secret_enabled = record && p.accounting_checked;
+    controls.remove_enabled = p.selected >= 0;
+    controls.save_enabled = p.modified;
+    return controls;
+}

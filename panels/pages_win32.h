@@ -1,0 +1,6 @@
+// The record panels' pages, for the frame's panel table.
+#pragma once
+
+#include <windows.h>
+
+INT_PTR CALLBACK clients_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam);
