@@ -58,19 +58,19 @@ int find_command_word(int argc, char** argv, bool* help) {
     return -1;
 }
 
-const CommandSpec* find_spec(const char* name, const char* subcommand) {
-    for (const CommandSpec* spec = COMMANDS; spec->name; ++spec) {
-        if (strcmp(spec->name, name) != 0) continue;
-        bool same = subcommand ? spec->subcommand && strcmp(spec->subcommand, subcommand) == 0 : !spec->subcommand;
-        if (same) return spec;
+const CommandEntry* find_entry(const char* name, const char* subcommand) {
+    for (const CommandEntry* entry = COMMANDS; entry->name; ++entry) {
+        if (strcmp(entry->name, name) != 0) continue;
+        bool same = subcommand ? entry->subcommand && strcmp(entry->subcommand, subcommand) == 0 : !entry->subcommand;
+        if (same) return entry;
     }
     return nullptr;
 }
 
 // Whether any form of the command (its subcommands included) accepts `flag`.
 bool family_accepts(const char* name, uint32_t flag) {
-    for (const CommandSpec* spec = COMMANDS; spec->name; ++spec) {
-        if (strcmp(spec->name, name) == 0 && (spec->options & flag)) return true;
+    for (const CommandEntry* entry = COMMANDS; entry->name; ++entry) {
+        if (strcmp(entry->name, name) == 0 && (entry->options & flag)) return true;
     }
     return false;
 }
@@ -91,8 +91,8 @@ const char** value_slot(CommandLine* line, const OptionSpec& option) {
     return &line->session_key[option.key_field];
 }
 
-std::string command_title(const CommandSpec& spec) {
-    return spec.subcommand ? std::string(spec.name) + " " + spec.subcommand : std::string(spec.name);
+std::string command_title(const CommandEntry& entry) {
+    return entry.subcommand ? std::string(entry.name) + " " + entry.subcommand : std::string(entry.name);
 }
 
 struct GivenOption {
@@ -112,7 +112,7 @@ ParseResult parse_command_line(int argc, char** argv, CommandLine* line, std::st
         return PARSE_ERROR;
     }
     const char* command = argv[command_at];
-    if (!find_spec(command, nullptr)) {
+    if (!find_entry(command, nullptr)) {
         *error = std::string("unknown command \"") + command + "\"";
         return PARSE_ERROR;
     }
@@ -178,28 +178,28 @@ ParseResult parse_command_line(int argc, char** argv, CommandLine* line, std::st
         }
     }
 
-    const CommandSpec* spec = nullptr;
-    if (!line->operands.empty()) spec = find_spec(command, line->operands[0]);
-    if (spec) {
+    const CommandEntry* entry = nullptr;
+    if (!line->operands.empty()) entry = find_entry(command, line->operands[0]);
+    if (entry) {
         line->operands.erase(line->operands.begin());
     } else {
-        spec = find_spec(command, nullptr);
+        entry = find_entry(command, nullptr);
     }
-    line->command = spec;
+    line->command = entry;
     if (line->help) return PARSE_OK;
 
-    std::string title = command_title(*spec);
+    std::string title = command_title(*entry);
     for (const GivenOption& option : given) {
-        if (spec->options & option.flag) continue;
+        if (entry->options & option.flag) continue;
         *error = title + " does not take \"" + std::string(option.argument, option_name_length(option.argument)) + "\"";
         return PARSE_ERROR;
     }
     size_t count = line->operands.size();
-    if (count < spec->min_operands || count > spec->max_operands) {
-        *error = std::string(count < spec->min_operands ? "too few" : "too many") + " arguments for " + title +
-                 "; usage: keelcli " + spec->synopsis;
+    if (count < entry->min_operands || count > entry->max_operands) {
+        *error = std::string(count < entry->min_operands ? "too few" : "too many") + " arguments for " + title +
+                 "; usage: keelcli " + entry->synopsis;
         return PARSE_ERROR;
     }
-    if (spec->check && !spec->check(*line, error)) return PARSE_ERROR;
+    if (entry->check && !entry->check(*line, error)) return PARSE_ERROR;
     return PARSE_OK;
 }

@@ -31,7 +31,7 @@ enum CommandNeeds {
     NEEDS_ADMISSION,   // only once the versions and the access level admit this client
 };
 
-struct CommandSpec {
+struct CommandEntry {
     const char* name;
     const char* subcommand;  // null for the command itself
     const char* synopsis;    // after "keelcli [--server NAME] "
@@ -49,7 +49,7 @@ struct CommandSpec {
 struct CommandLine {
     const char* server = nullptr;
     bool help = false;
-    const CommandSpec* command = nullptr;
+    const CommandEntry* command = nullptr;
     std::vector<const char*> operands;  // after the command and subcommand words
     uint32_t options = 0;               // the flags given
     const char* text_value = nullptr;
@@ -64,6 +64,6 @@ enum ParseResult {
 };
 
 // The table of commands, ended by an entry with a null name.
-extern const CommandSpec COMMANDS[];
+extern const CommandEntry COMMANDS[];
 
 ParseResult parse_command_line(int argc, char** argv, CommandLine* line, std::string* error);

@@ -5,7 +5,7 @@
 #include "cli/commands.h"
 #include "cli/table.h"
 
-const CommandSpec COMMANDS[] = {
+const CommandEntry COMMANDS[] = {
     {"version", nullptr, "version [--json]", "versions, console check, access level, option mask",
      "Shows what the console checks when it connects. Exits 3 when the service is out of date, refuses this\n"
      "client's version or grants no access, with the console's text on stderr.\n",
@@ -60,8 +60,8 @@ static const char USAGE_LINE[] = "usage: keelcli [--server NAME] ";
 
 std::string general_usage() {
     TextTable table;
-    for (const CommandSpec* spec = COMMANDS; spec->name; ++spec) {
-        table.rows.push_back({std::string("  ") + spec->synopsis, spec->summary});
+    for (const CommandEntry* entry = COMMANDS; entry->name; ++entry) {
+        table.rows.push_back({std::string("  ") + entry->synopsis, entry->summary});
     }
     return std::string(USAGE_LINE) + "COMMAND [ARGUMENTS]\n\nCommands:\n" + format_table(table) +
            "\nOptions:\n"
@@ -75,10 +75,10 @@ std::string general_usage() {
            "service does not admit this client; 4 a request failed (its status on stderr).\n";
 }
 
-std::string command_usage(const CommandSpec& spec) {
-    std::string summary = spec.summary;
+std::string command_usage(const CommandEntry& entry) {
+    std::string summary = entry.summary;
     summary[0] = (char)toupper((unsigned char)summary[0]);
-    std::string text = std::string(USAGE_LINE) + spec.synopsis + "\n\n" + summary + ".\n";
-    if (spec.details) text += "\n" + std::string(spec.details);
+    std::string text = std::string(USAGE_LINE) + entry.synopsis + "\n\n" + summary + ".\n";
+    if (entry.details) text += "\n" + std::string(entry.details);
     return text;
 }

@@ -16,7 +16,7 @@ struct Output;
 
 // Usage texts (command_table.cpp).
 std::string general_usage();
-std::string command_usage(const CommandSpec& spec);
+std::string command_usage(const CommandEntry& entry);
 
 // version, status (cmd_info.cpp)
 struct VersionReport {

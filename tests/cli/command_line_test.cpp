@@ -28,8 +28,8 @@ Parsed parse(std::vector<const char*> arguments) {
 
 std::string command_of(const Parsed& parsed) {
     if (!parsed.line.command) return "";
-    const CommandSpec& spec = *parsed.line.command;
-    return spec.subcommand ? std::string(spec.name) + " " + spec.subcommand : spec.name;
+    const CommandEntry& entry = *parsed.line.command;
+    return entry.subcommand ? std::string(entry.name) + " " + entry.subcommand : entry.name;
 }
 
 TEST(CommandLine, GlobalOptionsStandBeforeOrAfterTheCommand) {
