@@ -11,6 +11,7 @@
 #include "platform/local_time.h"
 #include "platform/resolver.h"
 #include "resources/strings.h"
+#include "tests/support/fake_resolver.h"
 #include "tests/attrs/attr_test_support.h"
 #include "tests/support/scripted_prompt.h"
 
@@ -18,19 +19,14 @@ namespace {
 
 const TimeZoneRule UTC_ZONE = {0, false, 0, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}};
 
-bool resolve_nas(const char* name, uint8_t octets[4]) {
-    if (strcmp(name, "nas.example") != 0) return false;
-    octets[0] = 10, octets[1] = 1, octets[2] = 2, octets[3] = 3;
-    return true;
-}
-
 class ValueForms : public ::testing::Test {
 protected:
     TestDictionary dict;
     ScriptedPrompt prompt;
+    FakeResolver resolver;
     void SetUp() override {
         set_time_zone_rule(&UTC_ZONE);
-        set_host_resolver(resolve_nas);
+        resolver.add("nas.example", 10, 1, 2, 3);
         dict.attribute("Text", 100, AT_STRING, 0x05)
             .attribute("Number", 101, AT_INTEGER, 0x05)
             .attribute("Address", 102, AT_IPADDR, 0x05)
@@ -51,7 +47,6 @@ protected:
     }
     void TearDown() override {
         set_time_zone_rule(nullptr);
-        set_host_resolver(nullptr);
     }
 
     // The stored bytes, or "!<message>" when the text is refused.

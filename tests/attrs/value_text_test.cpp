@@ -9,6 +9,7 @@
 #include "attrs/value_text.h"
 #include "platform/local_time.h"
 #include "platform/resolver.h"
+#include "tests/support/fake_resolver.h"
 
 namespace {
 
@@ -112,18 +113,9 @@ TEST(UnsignedNumber, AutomaticBaseAndSaturation) {
     }
 }
 
-// Answers every lookup with one address and records the name asked.
-std::string g_looked_up;
-bool fake_resolver(const char* name, uint8_t octets[4]) {
-    g_looked_up = name;
-    if (strcmp(name, "nas.example") != 0) return false;
-    const uint8_t address[4] = {192, 0, 2, 77};
-    memcpy(octets, address, 4);
-    return true;
-}
-
 TEST(DottedAddress, QuadsAreTakenAsTheyAreAndEverythingElseIsLookedUp) {
-    set_host_resolver(fake_resolver);
+    FakeResolver resolver;
+    resolver.add("nas.example", 192, 0, 2, 77);
     const struct {
         const char* text;
         bool quad;
@@ -136,9 +128,9 @@ TEST(DottedAddress, QuadsAreTakenAsTheyAreAndEverythingElseIsLookedUp) {
         SCOPED_TRACE(c.text);
         uint32_t number = 0;
         EXPECT_EQ(parse_dotted_quad(c.text, &number), c.quad);
-        g_looked_up = "<none>";
+        resolver.last_name = "<none>";
         bool resolved = parse_dotted_address(c.text, &number);
-        EXPECT_EQ(g_looked_up, c.quad ? "<none>" : c.text);
+        EXPECT_EQ(resolver.last_name, c.quad ? "<none>" : c.text);
         EXPECT_EQ(resolved, c.quad || strcmp(c.text, "nas.example") == 0);
     }
     uint32_t number = 0;
@@ -146,7 +138,6 @@ TEST(DottedAddress, QuadsAreTakenAsTheyAreAndEverythingElseIsLookedUp) {
     EXPECT_EQ(number, 0xC0000201u);
     ASSERT_TRUE(parse_dotted_address("nas.example", &number));
     EXPECT_EQ(number, 0xC000024Du);
-    set_host_resolver(nullptr);
 
     char text[16];
     format_dotted_address(0xC0000201u, text, sizeof text);

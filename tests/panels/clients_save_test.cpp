@@ -5,17 +5,9 @@
 
 #include "panels/secret_edit.h"
 #include "tests/panels/clients_fixture.h"
+#include "tests/support/fake_resolver.h"
 
 namespace {
-
-int g_lookups = 0;
-bool fake_resolver(const char* name, uint8_t octets[4]) {
-    ++g_lookups;
-    if (strcmp(name, "keelsrv01") != 0) return false;
-    const uint8_t address[4] = {192, 0, 2, 7};
-    memcpy(octets, address, 4);
-    return true;
-}
 
 std::string client_x() {
     return "product Standard-Radius 0\nproduct Cisco-AS5300 2101\nobject Client X\n" +
@@ -26,10 +18,8 @@ std::string client_x() {
 
 class ClientsSave : public ClientsTest {
 protected:
-    void SetUp() override {
-        g_lookups = 0;
-        set_host_resolver(fake_resolver);
-    }
+    FakeResolver resolver;
+    void SetUp() override { resolver.add("keelsrv01", 192, 0, 2, 7); }
 };
 
 TEST_F(ClientsSave, AnAddressMustBeADottedQuadOnceTheLookupFails) {
@@ -54,7 +44,7 @@ TEST_F(ClientsSave, AnAddressMustBeADottedQuadOnceTheLookupFails) {
     clients_edit_address("keelsrv01");
     EXPECT_TRUE(clients_resolve_address());
     EXPECT_TRUE(clients_resolve_address());
-    EXPECT_EQ(g_lookups, 3);
+    EXPECT_EQ(resolver.lookups, 3);
     EXPECT_STREQ(clients_panel().address_text, "192.0.2.7");
     ASSERT_TRUE(clients_save());
     EXPECT_EQ(stored("X", "IPAddress"), std::string("\xc0\x00\x02\x07", 4));
@@ -63,7 +53,7 @@ TEST_F(ClientsSave, AnAddressMustBeADottedQuadOnceTheLookupFails) {
     clients_edit_address("");
     ASSERT_TRUE(clients_save());
     EXPECT_EQ(stored("X", "IPAddress"), "<missing>");
-    EXPECT_EQ(g_lookups, 3);
+    EXPECT_EQ(resolver.lookups, 3);
 }
 
 TEST_F(ClientsSave, TheAccountingBoxAndItsSecret) {

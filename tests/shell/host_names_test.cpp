@@ -8,28 +8,16 @@
 
 #include "platform/resolver.h"
 #include "shell/host_names.h"
+#include "tests/support/fake_resolver.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace {
 
-int g_lookups = 0;
-
-bool fake_resolver(const char* name, uint8_t octets[4]) {
-    ++g_lookups;
-    if (strcmp(name, "keelsrv01") != 0) return false;
-    const uint8_t address[4] = {192, 0, 2, 7};
-    memcpy(octets, address, 4);
-    return true;
-}
-
 class HostNames : public ::testing::Test {
 protected:
     ScriptedPrompt prompt;
-    void SetUp() override {
-        g_lookups = 0;
-        set_host_resolver(fake_resolver);
-    }
-    void TearDown() override { set_host_resolver(nullptr); }
+    FakeResolver resolver;
+    void SetUp() override { resolver.add("keelsrv01", 192, 0, 2, 7); }
 };
 
 TEST_F(HostNames, DottedAddressAndEmptyFieldStayAsTyped) {
@@ -39,7 +27,7 @@ TEST_F(HostNames, DottedAddressAndEmptyFieldStayAsTyped) {
     EXPECT_FALSE(replaced);
     EXPECT_EQ(resolve_address_text(nullptr, "", out, sizeof out, &replaced), 1);
     EXPECT_FALSE(replaced);
-    EXPECT_EQ(g_lookups, 0);
+    EXPECT_EQ(resolver.lookups, 0);
 }
 
 TEST_F(HostNames, HostNameIsReplacedByItsAddress) {
@@ -59,7 +47,7 @@ TEST_F(HostNames, ThreePartAddressIsTakenAsAHostNameAndFails) {
     bool replaced = false;
     int owner = 0;
     EXPECT_EQ(resolve_address_text(&owner, "10.0.0", out, sizeof out, &replaced), 0);
-    EXPECT_EQ(g_lookups, 1);
+    EXPECT_EQ(resolver.lookups, 1);
     EXPECT_FALSE(replaced);
     ASSERT_EQ(prompt.asked.size(), 1u);
     EXPECT_EQ(prompt.asked[0].title, "ERROR");

@@ -18,6 +18,7 @@
 #include "shell/main_window_win32.h"
 #include "shell/servers.h"
 #include "shell/subdlg_win32.h"
+#include "tests/support/fake_resolver.h"
 #include "tests/shell/gui/console_fixture.h"
 #include "tests/shell/gui/gui_ids.h"
 
@@ -190,17 +191,11 @@ TEST_F(Servers, AttachDialogNeedsAUserNameAndStoresBothTexts) {
     EXPECT_STREQ(untouched, "before");
 }
 
-bool fake_resolver(const char* name, uint8_t octets[4]) {
-    if (strcmp(name, "keelsrv01") != 0) return false;
-    const uint8_t address[4] = {192, 0, 2, 7};
-    memcpy(octets, address, 4);
-    return true;
-}
-
 TEST_F(Servers, AddressFieldTakesTheResolvedAddressOrSelectsTheName) {
     HWND field = servers_control(IDC_SERVER_NAME);
     click(servers_control(IDC_REMOTE));
-    set_host_resolver(fake_resolver);
+    FakeResolver resolver;
+    resolver.add("keelsrv01", 192, 0, 2, 7);
     SetWindowTextA(field, "keelsrv01");
     EXPECT_EQ(resolve_address_field(page(1), IDC_SERVER_NAME), 1);
     EXPECT_EQ(window_text(field), "192.0.2.7");
@@ -212,7 +207,6 @@ TEST_F(Servers, AddressFieldTakesTheResolvedAddressOrSelectsTheName) {
     EXPECT_EQ(end, 6u);
     ASSERT_EQ(prompt.asked.size(), 1u);
     EXPECT_EQ(prompt.asked[0].text, "Unable to resolve host name 10.0.0");
-    set_host_resolver(nullptr);
 }
 
 }  // namespace
