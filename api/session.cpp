@@ -29,7 +29,13 @@ uint32_t now() { return g_session.ticks ? g_session.ticks() : tick_count(); }
 
 }  // namespace
 
+const char* bare_server_name(const char* name) {
+    while (*name == '\\') ++name;
+    return name;
+}
+
 uint16_t session_open(const char* server, PipeSession** out) {
+    if (server) server = bare_server_name(server);
     PipeSession* session = (PipeSession*)calloc(1, sizeof(PipeSession));
     if (!session) return STATUS_TRANSPORT;
 

@@ -16,7 +16,12 @@ struct PipeSession {
     uint32_t bytes_read;           // 0 until an exchange completes
 };
 
-// Opens "\\SERVER\pipe\RADIUS Server API", or "\\.\pipe\..." without a server.
+// A server name as typed, without the "\\" a UNC-minded administrator may
+// put before it.
+const char* bare_server_name(const char* name);
+
+// Opens "\\SERVER\pipe\RADIUS Server API", or "\\.\pipe\..." without a server;
+// leading backslashes of `server` are dropped.
 // Returns 0, 104 or 113.
 uint16_t session_open(const char* server, PipeSession** out);
 void session_close(PipeSession* session);

@@ -22,7 +22,7 @@ bool resolve_server(const char* option, ServerTarget* target, std::string* error
         target->local_form = true;
         return true;
     }
-    while (*option == '\\') ++option;
+    option = bare_server_name(option);
     size_t length = strlen(option);
     if (length == 0 || length > SERVER_NAME_MAX || strpbrk(option, "\\/")) {
         *error = "--server needs a computer name of 1 to 127 characters, without \"\\\" or \"/\"";

@@ -5,15 +5,15 @@
 #include "api/report.h"
 #include "api/status.h"
 #include "api/text_field.h"
-#include "api/text_fill.h"
 #include "attrs/error_box.h"
 #include "attrs/value_text.h"
 #include "panels/product_list.h"
 #include "platform/charset.h"
 #include "platform/prompt.h"
 #include "resources/strings.h"
-#include "shell/host_names.h"
-#include "shell/wait_cursor.h"
+#include "ui/filled_prompt.h"
+#include "ui/host_names.h"
+#include "ui/wait_cursor.h"
 
 namespace {
 
@@ -35,14 +35,7 @@ bool editable() { return panel().selected >= 0 && panel().loaded; }
 
 // A text of the string table with its one "%s" filled in, shown in a box.
 PromptAnswer ask(uint16_t title_id, uint16_t text_id, const char* value, PromptIcon icon, PromptButtons buttons) {
-    char text[400];
-    fill_text(text, sizeof text, string_text(text_id), &value, 1);
-    PromptRequest request = {panel().owner, string_text(title_id), text, icon, buttons, false};
-    return show_prompt(request);
-}
-
-void show_filled_error(uint16_t text_id, const char* value) {
-    ask(IDS_TITLE_ERROR, text_id, value, PROMPT_ICON_STOP, PROMPT_OK);
+    return show_filled_prompt(panel().owner, title_id, text_id, &value, 1, icon, buttons);
 }
 
 void show_address(const ClientRecord& record) {
@@ -71,7 +64,7 @@ void display() {
     int64_t found = record.product[0] ? find_product(p.products, record.product) : -1;
     p.product_choice = found + 1;
     if (found >= 0 || !record.product[0]) return;
-    show_filled_error(IDS_INVALID_PRODUCT, record.product);
+    show_filled_error(p.owner, IDS_INVALID_PRODUCT, record.product);
     record.product[0] = 0;
     p.modified = true;
 }
@@ -84,9 +77,7 @@ void select_index(int64_t index) {
     p.loaded = false;
     if (index >= 0) {
         copy_text(p.current.name, sizeof p.current.name, name_list_at(&p.names, (uint32_t)index));
-        begin_wait_cursor();
-        uint16_t status = read_client(&p.current);
-        end_wait_cursor();
+        uint16_t status = while_waiting([&] { return read_client(&p.current); });
         p.loaded = status == 0;
         if (status != 0) report_status(IDS_TITLE_ERROR_DB, IDS_LOAD_FAILED, status);
     }
@@ -126,6 +117,21 @@ bool address_from_text(const char* text, uint8_t address[CLIENT_ADDRESS_SIZE]) {
     return true;
 }
 
+// Looks the typed host name up. A failure leaves the text for the page to
+// select and the model free to try again at the next save.
+bool resolve_typed_address() {
+    ClientsPanel& p = panel();
+    p.address_changed = false;
+    char resolved[16];
+    bool replaced = false;
+    if (!resolve_address_text(p.owner, p.address_text, resolved, sizeof resolved, &replaced)) {
+        p.address_rejected = true;
+        return false;
+    }
+    if (replaced) copy_text(p.address_text, sizeof p.address_text, resolved);
+    return true;
+}
+
 ScrambledSecret& secret_of(ClientRecord& record, ClientSecretKind kind) {
     return kind == CLIENT_ACCT_SECRET ? record.acct_secret : record.secret;
 }
@@ -141,9 +147,7 @@ void clients_activate() {
     if (p.initialised) return;
     if (!p.products_held) p.products_held = fetch_product_list(p.owner, &p.products);
     name_list_free(&p.names);
-    begin_wait_cursor();
-    uint16_t status = list_clients(&p.names);
-    end_wait_cursor();
+    uint16_t status = while_waiting([&] { return list_clients(&p.names); });
     ++p.lists_version;
     if (status != 0) {
         // Left uninitialised: showing the page again tries again.
@@ -189,18 +193,9 @@ void clients_edit_address(const char* text) {
 }
 
 bool clients_resolve_address() {
-    ClientsPanel& p = panel();
-    if (!p.address_changed) return true;
     // One lookup for each typed text, however often the field is left.
-    p.address_changed = false;
-    char resolved[16];
-    bool replaced = false;
-    if (!resolve_address_text(p.owner, p.address_text, resolved, sizeof resolved, &replaced)) {
-        p.address_rejected = true;
-        return false;
-    }
-    if (replaced) copy_text(p.address_text, sizeof p.address_text, resolved);
-    return true;
+    if (!panel().address_changed) return true;
+    return resolve_typed_address();
 }
 
 void clients_choose_product(int64_t choice) {
@@ -242,13 +237,11 @@ void clients_add(const char* typed) {
     if (existing >= 0) {
         char shown[CLIENT_NAME_SIZE];
         oem_to_ansi(name, shown, sizeof shown);
-        show_filled_error(IDS_CLIENT_EXISTS, shown);
+        show_filled_error(p.owner, IDS_CLIENT_EXISTS, shown);
         clients_select((uint32_t)existing);
         return;
     }
-    begin_wait_cursor();
-    uint16_t status = create_client(name, p.products_held ? default_product(p.products) : "");
-    end_wait_cursor();
+    uint16_t status = while_waiting([&] { return create_client(name, p.products_held ? default_product(p.products) : ""); });
     if (status != 0) {
         // Nothing was added: the list and the client shown stay as they were.
         report_status(IDS_TITLE_ERROR_DB, IDS_SAVE_FAILED, status);
@@ -270,9 +263,7 @@ void clients_remove() {
     oem_to_ansi(p.current.name, name, sizeof name);
     if (ask(IDS_TITLE_WARNING, IDS_CONFIRM_DELETE_CLIENT, name, PROMPT_ICON_EXCLAMATION, PROMPT_YES_NO) != ANSWER_YES)
         return;
-    begin_wait_cursor();
-    uint16_t status = delete_client(p.current.name);
-    end_wait_cursor();
+    uint16_t status = while_waiting([&] { return delete_client(p.current.name); });
     if (status != 0) {
         // Still on the server, so still in the list.
         clear_after_failed_write(status);
@@ -292,7 +283,9 @@ bool clients_save() {
     ClientsPanel& p = panel();
     if (!p.current.name[0]) return true;  // nothing to save
     if (!p.loaded) return false;
-    clients_resolve_address();
+    // A host name is looked up again even when leaving the field already
+    // failed: the name may resolve now. Still a name: the address rule says so.
+    resolve_typed_address();
     ClientRecord record = p.current;
     if (!address_from_text(p.address_text, record.address)) {
         show_error(p.owner, IDS_INVALID_IP_ADDRESS);
@@ -302,9 +295,7 @@ bool clients_save() {
         show_error(p.owner, IDS_ACCT_SECRET_REQUIRED);
         return false;
     }
-    begin_wait_cursor();
-    uint16_t status = write_client(record);
-    end_wait_cursor();
+    uint16_t status = while_waiting([&] { return write_client(record); });
     if (status != 0) {
         clear_after_failed_write(status);
         return false;

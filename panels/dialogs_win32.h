@@ -9,8 +9,8 @@
 
 // Enter shared secret: true after Set, with the new stored form in
 // `secret`; false after Validate or Cancel, `secret` unchanged. Whether the
-// stored secret is shown follows the connection's option mask.
-bool secret_dialog_run(HWND owner, ScrambledSecret* secret);
+// stored secret is shown follows the service's `option_mask`.
+bool secret_dialog_run(HWND owner, ScrambledSecret* secret, uint32_t option_mask);
 
 // An Add New ... dialog from `template_id` (controls IDC_ADD_NAME and
 // IDC_ADD_ANY): true on OK with the typed name in `name`; the check box

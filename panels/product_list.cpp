@@ -5,7 +5,7 @@
 #include "api/status.h"
 #include "attrs/error_box.h"
 #include "resources/strings.h"
-#include "shell/wait_cursor.h"
+#include "ui/wait_cursor.h"
 
 namespace {
 
@@ -15,9 +15,7 @@ const char STANDARD_PRODUCT_PREFIX[] = "Standard-Radius";
 
 bool fetch_product_list(void* owner, ProductList* list) {
     bool has_list = false;
-    begin_wait_cursor();
-    uint16_t status = get_product_list(list, &has_list);
-    end_wait_cursor();
+    uint16_t status = while_waiting([&] { return get_product_list(list, &has_list); });
     if (status == 0 && has_list) return true;
     product_list_free(list);
     // A reply without a count is as malformed as a failed one.

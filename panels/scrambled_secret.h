@@ -6,6 +6,8 @@
 
 #include <stdint.h>
 
+#include "platform/wipe.h"
+
 const uint32_t SCRAMBLED_SECRET_SIZE = 36;
 const uint32_t SECRET_TEXT_LIMIT = 31;                    // characters a secret may have
 const uint32_t SECRET_TEXT_SIZE = SECRET_TEXT_LIMIT + 2;  // the 32 stored bytes and a terminator
@@ -31,8 +33,6 @@ void secret_unscramble(const ScrambledSecret& secret, char text[SECRET_TEXT_SIZE
 // Whether `text` is the stored secret, compared over at most 32 bytes.
 bool secret_matches(const ScrambledSecret& secret, const char* text);
 
-// Overwrites a buffer that held a secret in the clear.
-void secret_wipe(void* text, uint32_t size);
 
 // Tests fix the tick count the seeds come from; null restores tick_count.
 void secret_set_tick_source(uint32_t (*ticks)());

@@ -4,12 +4,12 @@
 #include "netbrowse/netview.h"
 #include "resources/shell_ids.h"
 #include "resources/strings.h"
-#include "shell/help_win32.h"
+#include "ui/help_win32.h"
 #include "shell/main_window_win32.h"
 #include "shell/subdlg_win32.h"
 #include "shell/tab_control_win32.h"
 
-AppStart app_start(HINSTANCE instance, int show, HWND* main) {
+AppStart app_start(HINSTANCE instance, int show, const PanelTable& panels, HWND* main) {
     *main = nullptr;
     HWND running = FindWindowA(MAIN_WINDOW_CLASS, nullptr);
     if (running) {
@@ -23,7 +23,7 @@ AppStart app_start(HINSTANCE instance, int show, HWND* main) {
         report_message(IDS_TITLE_ERROR_DB, IDS_NETWORK_FAILURE);
         return APP_FAILED;
     }
-    HWND window = main_window_create(instance);
+    HWND window = main_window_create(instance, panels);
     if (!window) return APP_FAILED;
     help_init(window);
     set_title(nullptr);

@@ -3,5 +3,5 @@
 
 // Adds a network connection to "\\SERVER" through the Windows network
 // provider with the given user and password (null: the caller's own logon),
-// not remembered for later logons. 0 on success, -1 on any failure.
-int attach_host(const char* server, const char* user, const char* password);
+// not remembered for later logons. True when the host accepted it.
+bool attach_host(const char* server, const char* user, const char* password);

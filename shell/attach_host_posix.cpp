@@ -2,4 +2,4 @@
 
 // There is no Windows network to log on to here: the caller reports the
 // connection failure as for any refused logon.
-int attach_host(const char*, const char*, const char*) { return -1; }
+bool attach_host(const char*, const char*, const char*) { return false; }

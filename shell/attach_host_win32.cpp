@@ -5,10 +5,10 @@
 
 #include <stdio.h>
 
-int attach_host(const char* server, const char* user, const char* password) {
+bool attach_host(const char* server, const char* user, const char* password) {
     char remote[300];
     int written = snprintf(remote, sizeof remote, "\\\\%s", server);
-    if (written <= 0 || (size_t)written >= sizeof remote) return -1;
+    if (written <= 0 || (size_t)written >= sizeof remote) return false;
     char provider[] = "Microsoft Windows Network";
     NETRESOURCEA resource = {};
     resource.dwType = RESOURCETYPE_ANY;
@@ -16,5 +16,5 @@ int attach_host(const char* server, const char* user, const char* password) {
     resource.lpRemoteName = remote;
     resource.lpProvider = provider;
     DWORD result = WNetAddConnection2A(&resource, password, user, 0);
-    return result == NO_ERROR ? 0 : -1;
+    return result == NO_ERROR;
 }

@@ -4,7 +4,8 @@
 #include "resources/shell_ids.h"
 #include "shell/access_gate.h"
 #include "shell/dialogs_win32.h"
-#include "shell/help_win32.h"
+#include "shell/servers.h"
+#include "ui/help_win32.h"
 #include "shell/panel_win32.h"
 #include "shell/subdlg_win32.h"
 #include "shell/title.h"
@@ -15,6 +16,7 @@ namespace {
 struct MainWindowState {
     HWND window;
     HWND host;
+    PanelTable panels;
     int width, height;  // the size at creation: the window cannot be resized
 };
 
@@ -33,8 +35,17 @@ bool system_is_at_least_3_12() {
 
 void create_panels(HWND window) {
     HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE);
-    for (uint32_t i = 0; i < PANEL_COUNT; ++i)
-        subdlg_add_page(g_main.host, instance, PANELS[i].template_id, PANELS[i].procedure);
+    for (uint32_t i = 0; i < g_main.panels.count; ++i) {
+        const PanelEntry& entry = g_main.panels.entries[i];
+        subdlg_add_page(g_main.host, instance, entry.template_id, entry.procedure);
+    }
+}
+
+// PANEL_ACTIVATE to page `index`, with what the panels need of the connection.
+void activate(uint32_t index) {
+    const ServerConnection& connection = server_connection();
+    PanelContext context = {connection.access_level, connection.option_mask, connection.platform_mask};
+    panel_send(subdlg_page(g_main.host, index), PANEL_ACTIVATE, (LPARAM)&context);
 }
 
 // Radio button `button` clicked: the visible panel may refuse to be left.
@@ -45,7 +56,7 @@ void switch_panel(HWND window, int button) {
     CheckRadioButton(window, IDC_PANEL_FIRST, IDC_PANEL_LAST, (int)current + 200);
     if (panel_send(subdlg_current_page(g_main.host), PANEL_QUERY_LEAVE) != 0) return;
     CheckRadioButton(window, IDC_PANEL_FIRST, IDC_PANEL_LAST, button);
-    panel_send(subdlg_page(g_main.host, index), PANEL_ACTIVATE);
+    activate(index);
     subdlg_select(g_main.host, index);
 }
 
@@ -62,7 +73,7 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPAR
             if (system_is_at_least_3_12()) ShowWindow(GetDlgItem(window, IDC_SEPARATOR), SW_SHOW);
             create_panels(window);
             CheckRadioButton(window, IDC_PANEL_FIRST, IDC_PANEL_LAST, IDC_PANEL_SERVERS);
-            panel_send(subdlg_page(g_main.host, 1), PANEL_ACTIVATE);
+            activate(1);
             subdlg_select(g_main.host, 1);
             return TRUE;
         case WM_COMMAND: {
@@ -150,9 +161,12 @@ bool main_window_register(HINSTANCE instance) {
     return register_window_class(wc);
 }
 
-HWND main_window_create(HINSTANCE instance) {
+HWND main_window_create(HINSTANCE instance, const PanelTable& panels) {
+    g_main.panels = panels;
     return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr, main_dialog_proc, 0);
 }
+
+const PanelTable& main_window_panels() { return g_main.panels; }
 
 HWND main_window() { return g_main.window; }
 
@@ -179,13 +193,4 @@ void enable_panels(uint16_t level) {
 
 void reset_all_panels() {
     if (g_main.host) subdlg_broadcast(g_main.host, WM_COMMAND, MAKEWPARAM(PANEL_RESET, 0), PANEL_RESET_ALL);
-}
-
-LRESULT panel_send(HWND page, uint16_t command, LPARAM argument) {
-    return page ? SendMessageA(page, WM_COMMAND, MAKEWPARAM(command, 0), argument) : 0;
-}
-
-INT_PTR panel_answer(HWND page, LRESULT value) {
-    SetWindowLongPtrA(page, DWLP_MSGRESULT, value);
-    return TRUE;
 }

@@ -6,11 +6,15 @@
 
 #include <stdint.h>
 
+#include "shell/panel_win32.h"
+
 const UINT_PTR MAIN_TIMER_ID = 4242;
 const UINT MAIN_TIMER_MS = 250;
 
 bool main_window_register(HINSTANCE instance);
-HWND main_window_create(HINSTANCE instance);
+// The main window hosting `panels` (kept: the table must outlive the window).
+HWND main_window_create(HINSTANCE instance, const PanelTable& panels);
+const PanelTable& main_window_panels();
 HWND main_window();
 // The SubdlgControl hosting the nine panels.
 HWND panel_host();

@@ -5,7 +5,6 @@
 #include "shell/app_win32.h"
 #include "shell/main_window_win32.h"
 #include "shell/subdlg_win32.h"
-#include "shell/wait_cursor.h"
 
 namespace {
 
@@ -28,7 +27,6 @@ void app_dispatch(MSG* message) {
         TranslateMessage(message);
         DispatchMessageA(message);
     }
-    end_wait_cursor();
 }
 
 int app_run() {

@@ -7,21 +7,16 @@
 #include "api/session.h"
 #include "api/status.h"
 #include "platform/computer_name.h"
-#include "platform/prompt.h"
+#include "api/text_field.h"
+#include "attrs/error_box.h"
+#include "platform/wipe.h"
 #include "resources/strings.h"
 #include "shell/attach_host.h"
-#include "shell/wait_cursor.h"
+#include "ui/wait_cursor.h"
 
 namespace {
 
 ServerConnection g_connection = {};
-
-void copy_bounded(char* out, uint32_t out_size, const char* text) {
-    size_t length = strlen(text);
-    if (length >= out_size) length = out_size - 1;
-    memcpy(out, text, length);
-    out[length] = 0;
-}
 
 void forget_level() { g_connection.access_level = 0; }
 
@@ -43,38 +38,42 @@ void close_session(const ConnectionHooks& hooks) {
 }
 
 void show_connect_failure(const ConnectionHooks& hooks) {
-    uint16_t text = g_connection.mode == MODE_LOCAL ? IDS_CONNECT_FAILED_LOCAL : IDS_CONNECT_FAILED_REMOTE;
-    PromptRequest request = {hooks.owner, string_text(IDS_TITLE_ERROR), string_text(text), PROMPT_ICON_STOP,
-                             PROMPT_OK, false};
-    show_prompt(request);
+    show_error(hooks.owner, g_connection.mode == MODE_LOCAL ? IDS_CONNECT_FAILED_LOCAL : IDS_CONNECT_FAILED_REMOTE);
 }
 
 // The pipe refused us: log on with our own credentials, then with the ones
 // the administrator types. Returns the status of the last open, or
-// STATUS_OK with *cancelled set when the dialog was cancelled.
+// STATUS_OK with *cancelled set when the dialog was cancelled. The typed
+// password lives only for the logon.
 uint16_t connect_after_logon(const char* name, const ConnectionHooks& hooks, bool* cancelled) {
-    int (*attach)(const char*, const char*, const char*) = hooks.attach ? hooks.attach : attach_host;
-    if (attach(name, nullptr, nullptr) == 0) return connect_server(name);
-    // No hourglass over a dialog waiting for the keyboard.
-    end_wait_cursor();
+    bool (*attach)(const char*, const char*, const char*) = hooks.attach ? hooks.attach : attach_host;
+    bool attached = false;
+    {
+        WaitCursor wait;
+        attached = attach(name, nullptr, nullptr);
+    }
+    if (attached) return while_waiting([&] { return connect_server(name); });
     char user[LOGON_TEXT_SIZE] = "";
     char password[LOGON_TEXT_SIZE] = "";
     if (!hooks.ask_logon || !hooks.ask_logon(hooks.context, name, user, password)) {
+        secret_wipe(password, sizeof password);
         *cancelled = true;
         return STATUS_OK;
     }
-    copy_bounded(g_connection.attach_user, LOGON_TEXT_SIZE, user);
-    copy_bounded(g_connection.attach_password, LOGON_TEXT_SIZE, password);
-    memset(password, 0, sizeof password);
-    begin_wait_cursor();
-    if (attach(name, g_connection.attach_user, g_connection.attach_password) != 0) return STATUS_ACCESS_REFUSED;
-    return connect_server(name);
+    copy_text(g_connection.attach_user, LOGON_TEXT_SIZE, user);
+    {
+        WaitCursor wait;
+        attached = attach(name, user, password);
+    }
+    secret_wipe(password, sizeof password);
+    if (!attached) return STATUS_ACCESS_REFUSED;
+    return while_waiting([&] { return connect_server(name); });
 }
 
 // Versions and rights once the pipe is open. Fills the note when the
 // connection gives only level 0.
 ConnectOutcome check_connection() {
-    begin_wait_cursor();
+    WaitCursor wait;
     Admission admission;
     check_admission(&admission);
     g_connection.access_level = admission.verdict == ADMITTED ? admission.access_level : 0;
@@ -106,7 +105,7 @@ uint16_t connect_server(const char* server_name) {
     uint16_t status = session_open(server_name, &session);
     if (status != 0) return status;
     set_current_session(session);
-    copy_bounded(g_connection.server_name, SERVER_NAME_SIZE, server_name);
+    copy_text(g_connection.server_name, SERVER_NAME_SIZE, server_name);
     return 0;
 }
 
@@ -115,22 +114,22 @@ ConnectOutcome connection_connect(const char* field, const ConnectionHooks& hook
     // Local mode opens the pipe by this computer's name too, as a remote
     // console would.
     const char* name = g_connection.mode == MODE_REMOTE ? field : g_connection.local_name;
+    // "\\RADIUS1" names the same computer as "RADIUS1".
+    name = name ? bare_server_name(name) : nullptr;
     if (!name || !*name) return CONNECT_NO_NAME;
     char target[SERVER_NAME_SIZE];
-    copy_bounded(target, SERVER_NAME_SIZE, name);
+    copy_text(target, SERVER_NAME_SIZE, name);
 
     g_connection.note[0] = 0;
     g_connection.server_status[0] = 0;
-    begin_wait_cursor();
     g_connection.platform_mask = CONNECT_PLATFORM_MASK;
-    uint16_t status = connect_server(target);
+    uint16_t status = while_waiting([&] { return connect_server(target); });
     if (status == STATUS_ACCESS_REFUSED) {
         bool cancelled = false;
         status = connect_after_logon(target, hooks, &cancelled);
         if (cancelled) return CONNECT_CANCELLED;
     }
     if (status != 0) {
-        end_wait_cursor();
         show_connect_failure(hooks);
         return CONNECT_FAILED;
     }
@@ -161,7 +160,7 @@ bool connection_set_mode(uint16_t mode, const ConnectionHooks& hooks) {
 
 void refresh_server_status() {
     g_connection.server_status[0] = 0;
-    begin_wait_cursor();
+    WaitCursor wait;
     if (get_status_text(g_connection.server_status, SERVER_STATUS_SIZE) != 0) g_connection.server_status[0] = 0;
     g_connection.server_status[SERVER_STATUS_SIZE - 1] = 0;
 }

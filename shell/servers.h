@@ -26,8 +26,7 @@ struct ServerConnection {
     uint32_t option_mask;
     uint16_t platform_mask;
     uint16_t visible_lines;
-    char attach_user[LOGON_TEXT_SIZE];
-    char attach_password[LOGON_TEXT_SIZE];
+    char attach_user[LOGON_TEXT_SIZE];  // the last user name typed to log on; the password is never kept
     // Why the last connection gave only level 0, kept above the server's
     // status text; empty otherwise.
     char note[STATUS_NOTE_SIZE];
@@ -45,7 +44,7 @@ struct ConnectionHooks {
     // user and password, false (Cancel) with nothing stored.
     bool (*ask_logon)(void* context, const char* server, char* user, char* password);
     // Logging on to the host; null uses attach_host.
-    int (*attach)(const char* server, const char* user, const char* password);
+    bool (*attach)(const char* server, const char* user, const char* password);
 };
 
 enum ConnectOutcome {

@@ -73,9 +73,9 @@ uint32_t subdlg_add_page(HWND control, HINSTANCE instance, int template_id, DLGP
     return subdlg_slots_add(slots, page);
 }
 
-int subdlg_select(HWND control, uint32_t index) {
+void subdlg_select(HWND control, uint32_t index) {
     SubdlgSlots* slots = slots_of(control);
-    if (!slots || index == slots->current) return 1;
+    if (!slots || index == slots->current) return;
     HWND old_page = (HWND)subdlg_slots_current(slots);
     HWND focus = GetFocus();
     bool focus_was_inside = old_page && focus && (focus == old_page || IsChild(old_page, focus));
@@ -97,7 +97,6 @@ int subdlg_select(HWND control, uint32_t index) {
         else
             SetFocus(GetParent(control));
     }
-    return 1;
 }
 
 HWND subdlg_page(HWND control, uint32_t index) {

@@ -15,8 +15,8 @@ bool is_subdlg_control(HWND window);
 // already holds 255 pages.
 uint32_t subdlg_add_page(HWND control, HINSTANCE instance, int template_id, DLGPROC procedure, LPARAM param = 0);
 // Hides the current page (erasing its area in the control's parent) and
-// shows the page of `index`; nothing when it is already current. Returns 1.
-int subdlg_select(HWND control, uint32_t index);
+// shows the page of `index`; nothing when it is already current.
+void subdlg_select(HWND control, uint32_t index);
 // The page in that slot; null for slot 0 and for an index not below count.
 HWND subdlg_page(HWND control, uint32_t index);
 uint32_t subdlg_current_index(HWND control);

@@ -56,6 +56,19 @@ TEST_F(ClientsSave, AnAddressMustBeADottedQuadOnceTheLookupFails) {
     EXPECT_EQ(resolver.lookups, 3);
 }
 
+TEST_F(ClientsSave, AHostNameThatFailedOnLeavingTheFieldIsLookedUpAgainBySave) {
+    open(client_x().c_str());
+    clients_edit_address("laterhost");
+    EXPECT_FALSE(clients_resolve_address());  // not known yet
+    EXPECT_TRUE(clients_take_address_rejected());
+    resolver.add("laterhost", 10, 9, 8, 7);
+    prompt.asked.clear();
+    ASSERT_TRUE(clients_save());
+    EXPECT_TRUE(prompt.asked.empty());
+    EXPECT_STREQ(clients_panel().address_text, "10.9.8.7");
+    EXPECT_EQ(stored("X", "IPAddress"), std::string("\x0a\x09\x08\x07", 4));
+}
+
 TEST_F(ClientsSave, TheAccountingBoxAndItsSecret) {
     open(client_x().c_str());
     std::string secret_bytes = stored("X", "SharedSecret");

@@ -13,6 +13,7 @@
 #include "api/session.h"
 #include "resources/strings.h"
 #include "shell/servers.h"
+#include "ui/wait_cursor.h"
 #include "tests/sim/sim_test_support.h"
 #include "tests/support/scripted_prompt.h"
 
@@ -41,18 +42,18 @@ struct Window {
     std::vector<std::string> titles;  // "-" for "not connected"
     std::vector<uint16_t> levels;
     int resets = 0;
-    std::deque<int> attach_results;  // -1 once they run out
+    std::deque<bool> attach_results;  // refusals once they run out
     std::vector<std::string> attach_calls;
     bool logon_ok = false;
     int logon_asked = 0;
 };
 Window* g_window = nullptr;
 
-int fake_attach(const char* server, const char* user, const char* password) {
+bool fake_attach(const char* server, const char* user, const char* password) {
     g_window->attach_calls.push_back(std::string(server) + "|" + (user ? user : "-") + "|" +
                                      (password ? password : "-"));
-    if (g_window->attach_results.empty()) return -1;
-    int result = g_window->attach_results.front();
+    if (g_window->attach_results.empty()) return false;
+    bool result = g_window->attach_results.front();
     g_window->attach_results.pop_front();
     return result;
 }
@@ -91,6 +92,8 @@ protected:
         hooks.attach = fake_attach;
     }
     void TearDown() override {
+        // Every path gives the cursor back, whatever it showed.
+        EXPECT_EQ(wait_cursor_depth(), 0u);
         session_reset();
         connection_reset();
         SimServerTest::TearDown();
@@ -144,7 +147,7 @@ TEST_F(Servers, NoRightsKeepsTheSessionAndShowsTheNoteAboveTheStatus) {
 TEST_F(Servers, RefusedPipeLogsOnWithTheCallersOwnCredentials) {
     start("");
     g_spy.refusals = 1;
-    window.attach_results = {0};
+    window.attach_results = {true};
     EXPECT_EQ(connection_connect("", hooks), CONNECT_DONE);
     EXPECT_EQ(window.attach_calls, std::vector<std::string>{local + "|-|-"});
     EXPECT_EQ(window.logon_asked, 0);
@@ -188,11 +191,22 @@ TEST_F(Servers, EnteredLogonThatWorksConnects) {
     ASSERT_TRUE(connection_set_mode(MODE_REMOTE, hooks));
     g_spy.refusals = 1;
     window.logon_ok = true;
-    window.attach_results = {-1, 0};
+    window.attach_results = {false, true};
     EXPECT_EQ(connection_connect(local.c_str(), hooks), CONNECT_DONE);
     EXPECT_EQ(g_spy.opened.size(), 2u);
     EXPECT_TRUE(prompt.asked.empty());
     EXPECT_EQ(server_connection().access_level, 2);
+}
+
+TEST_F(Servers, LeadingBackslashesAreNotPartOfTheServerName) {
+    start("");
+    ASSERT_TRUE(connection_set_mode(MODE_REMOTE, hooks));
+    std::string typed = "\\\\" + local;
+    EXPECT_EQ(connection_connect(typed.c_str(), hooks), CONNECT_DONE);
+    ASSERT_EQ(g_spy.opened.size(), 1u);
+    EXPECT_EQ(g_spy.opened[0], "\\\\" + local + "\\pipe\\RADIUS Server API");
+    EXPECT_EQ(window.titles, std::vector<std::string>{local});
+    EXPECT_STREQ(server_connection().server_name, local.c_str());
 }
 
 TEST_F(Servers, MissingServerShowsTheLocalWording) {

@@ -1,12 +1,11 @@
-// Texts of the frame: the string table as one source, load_text's rotating
-// buffers, placeholders and the window title.
+// Texts of the frame: the string table as one source, placeholders
+// and the window title.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
 #include "resources/strings.h"
-#include "shell/load_text.h"
 #include "api/text_fill.h"
 #include "shell/title.h"
 
@@ -21,34 +20,9 @@ TEST(StringTable, EveryIdOnceAndFoundByTheLookup) {
         const StringEntry& entry = table[i];
         EXPECT_TRUE(seen.insert(entry.id).second) << "id " << entry.id << " appears twice";
         EXPECT_EQ(string_text(entry.id), entry.text);
-        // The resource compiler caps a string at 4097 characters; load_text at 255.
-        EXPECT_LT(std::string(entry.text).size(), LOAD_TEXT_SIZE) << entry.id;
     }
     EXPECT_STREQ(string_text(1159), "network communications failure");
     EXPECT_STREQ(string_text(1), "");
-}
-
-TEST(LoadText, NinthCallReusesTheFirstBuffer) {
-    load_text_reset();
-    const char* first = load_text(IDS_TITLE_ERROR_DB);
-    const char* texts[7];
-    for (int i = 0; i < 7; ++i) texts[i] = load_text(IDS_TITLE_WARNING);
-    // Seven calls later the first text is still intact ...
-    EXPECT_STREQ(first, "KEELADMIN Error");
-    for (const char* text : texts) EXPECT_NE(text, first);
-    // ... the ninth call overwrites it.
-    const char* ninth = load_text(IDS_TITLE_ERROR);
-    EXPECT_EQ(ninth, first);
-    EXPECT_STREQ(first, "ERROR");
-}
-
-TEST(LoadText, MissingIdGivesTheEmptyText) {
-    load_text_reset();
-    const char* text = load_text(IDS_TITLE_ERROR);
-    EXPECT_STREQ(text, "ERROR");
-    for (int i = 0; i < 7; ++i) load_text(IDS_TITLE_ERROR);
-    EXPECT_STREQ(load_text(2), "");  // same buffer, emptied
-    EXPECT_STREQ(text, "");
 }
 
 TEST(FillText, PlaceholdersInOrderAndBounded) {

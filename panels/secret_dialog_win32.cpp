@@ -1,0 +1,98 @@
+// Enter shared secret: a masked and an unmasked field, one of them visible;
+// Set stores the visible text scrambled, Validate compares it with the
+// stored secret.
+#include <windows.h>
+
+#include "panels/dialog_ids.h"
+#include "panels/dialogs_win32.h"
+#include "panels/secret_edit.h"
+#include "ui/dialogs_win32.h"
+
+namespace {
+
+struct SecretDialog {
+    ScrambledSecret* secret;
+    uint32_t option_mask;
+};
+
+int visible_field(HWND dialog) {
+    return IsDlgButtonChecked(dialog, IDC_SECRET_UNMASK) == BST_CHECKED ? IDC_SECRET_PLAIN : IDC_SECRET_MASKED;
+}
+
+void read_visible(HWND dialog, char text[SECRET_TEXT_SIZE]) {
+    GetDlgItemTextA(dialog, visible_field(dialog), text, SECRET_TEXT_LIMIT + 1);
+}
+
+// The box was clicked: the text moves to the field that becomes visible.
+void swap_fields(HWND dialog) {
+    int shown = visible_field(dialog);
+    int hidden = shown == IDC_SECRET_PLAIN ? IDC_SECRET_MASKED : IDC_SECRET_PLAIN;
+    char text[SECRET_TEXT_SIZE];
+    GetDlgItemTextA(dialog, hidden, text, SECRET_TEXT_LIMIT + 1);
+    SetDlgItemTextA(dialog, shown, text);
+    SetDlgItemTextA(dialog, hidden, "");
+    secret_wipe(text, sizeof text);
+    ShowWindow(GetDlgItem(dialog, hidden), SW_HIDE);
+    ShowWindow(GetDlgItem(dialog, shown), SW_SHOW);
+}
+
+void init_dialog(HWND dialog, SecretDialog* state) {
+    center_over_owner(dialog);
+    SendDlgItemMessageA(dialog, IDC_SECRET_MASKED, EM_LIMITTEXT, SECRET_TEXT_LIMIT, 0);
+    SendDlgItemMessageA(dialog, IDC_SECRET_PLAIN, EM_LIMITTEXT, SECRET_TEXT_LIMIT, 0);
+    SecretDialogStart start;
+    secret_dialog_start(*state->secret, state->option_mask, &start);
+    SetDlgItemTextA(dialog, IDC_SECRET_MASKED, start.shown);
+    secret_wipe(start.shown, sizeof start.shown);
+    EnableWindow(GetDlgItem(dialog, IDC_SECRET_VALIDATE), start.validate_enabled ? TRUE : FALSE);
+    SetFocus(GetDlgItem(dialog, IDC_SECRET_MASKED));
+}
+
+void finish(HWND dialog, INT_PTR result) {
+    SetDlgItemTextA(dialog, IDC_SECRET_MASKED, "");
+    SetDlgItemTextA(dialog, IDC_SECRET_PLAIN, "");
+    EndDialog(dialog, result);
+}
+
+INT_PTR CALLBACK secret_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    SecretDialog* state = (SecretDialog*)dialog_state(dialog, message, lparam);
+    switch (message) {
+        case WM_INITDIALOG:
+            init_dialog(dialog, state);
+            return FALSE;  // the focus is set
+        case WM_COMMAND: {
+            if (!state) break;
+            char text[SECRET_TEXT_SIZE];
+            switch (LOWORD(wparam)) {
+                case IDC_SECRET_UNMASK:
+                    if (HIWORD(wparam) == BN_CLICKED) swap_fields(dialog);
+                    return TRUE;
+                case IDOK:  // Enter
+                case IDC_SECRET_SET:
+                    read_visible(dialog, text);
+                    secret_set(state->secret, text);
+                    secret_wipe(text, sizeof text);
+                    finish(dialog, IDOK);
+                    return TRUE;
+                case IDC_SECRET_VALIDATE:
+                    read_visible(dialog, text);
+                    validate_secret(dialog, *state->secret, text);
+                    secret_wipe(text, sizeof text);
+                    finish(dialog, IDCANCEL);
+                    return TRUE;
+                case IDCANCEL:
+                    finish(dialog, IDCANCEL);
+                    return TRUE;
+            }
+            break;
+        }
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+bool secret_dialog_run(HWND owner, ScrambledSecret* secret, uint32_t option_mask) {
+    SecretDialog state = {secret, option_mask};
+    return run_dialog(owner, IDD_SHARED_SECRET, secret_proc, &state) == IDOK;
+}

@@ -1,0 +1,14 @@
+// Dialog helpers the frame and the panels share.
+#pragma once
+
+#include <windows.h>
+
+// Puts a dialog in the middle of its owner, kept on the owner's monitor.
+void center_over_owner(HWND dialog);
+
+// A modal dialog from the program's template `template_id`; its procedure
+// finds `state` through dialog_state(). Returns what EndDialog was given.
+INT_PTR run_dialog(HWND owner, int template_id, DLGPROC procedure, void* state);
+// The state given to run_dialog: attached on WM_INITDIALOG (whose lParam
+// carries it), read back for every later message; null before it.
+void* dialog_state(HWND dialog, UINT message, LPARAM lparam);
