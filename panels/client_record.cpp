@@ -1,50 +1,22 @@
 #include "panels/client_record.h"
 
 #include <stddef.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include "api/create_object.h"
 #include "api/db.h"
 #include "api/requests.h"
+#include "panels/stored_properties.h"
 
 namespace {
 
 // The properties a read fills, in the order they are read.
-struct ClientProperty {
-    const char* name;
-    uint32_t offset;
-    uint16_t width;
-};
-const ClientProperty CLIENT_PROPERTIES[] = {
+const StoredProperty CLIENT_PROPERTIES[] = {
     {"SharedSecret", offsetof(ClientRecord, secret), SCRAMBLED_SECRET_SIZE},
     {"AcctSharedSecret", offsetof(ClientRecord, acct_secret), SCRAMBLED_SECRET_SIZE},
     {"Product", offsetof(ClientRecord, product), PRODUCT_NAME_SIZE},
     {"IPAddress", offsetof(ClientRecord, address), CLIENT_ADDRESS_SIZE},
 };
-
-bool block_has_name(const char* block, const char* name) {
-    for (const char* at = block; *at; at += strlen(at) + 1)
-        if (strcmp(at, name) == 0) return true;
-    return false;
-}
-
-uint16_t read_properties(ClientRecord* record) {
-    // Which properties the object has: an absent one is simply not set,
-    // while a failing read of a present one fails the load.
-    char* present = nullptr;
-    uint32_t size = 0;
-    uint16_t status = db_list_all(CLIENT_CLASS, record->name, &present, &size);
-    for (const ClientProperty& property : CLIENT_PROPERTIES) {
-        if (status != 0) break;
-        if (!block_has_name(present, property.name)) continue;
-        uint16_t length = property.width;
-        status = db_get(CLIENT_CLASS, record->name, property.name, (uint8_t*)record + property.offset, &length);
-    }
-    free(present);
-    record->product[PRODUCT_NAME_SIZE - 1] = 0;  // a stored text may lack its end
-    return status;
-}
 
 uint16_t write_properties(void* context, const char* cls, const char* temp_name) {
     const ClientRecord& record = *(const ClientRecord*)context;
@@ -91,8 +63,10 @@ uint16_t read_client(ClientRecord* record) {
     clear_client_fields(record);
     uint16_t status = lock_server();
     if (status != 0) return status;
-    status = read_properties(record);
+    status = read_present_properties(CLIENT_CLASS, record->name, record, CLIENT_PROPERTIES,
+                                     sizeof CLIENT_PROPERTIES / sizeof CLIENT_PROPERTIES[0]);
     unlock_server();
+    record->product[PRODUCT_NAME_SIZE - 1] = 0;  // a stored text may lack its end
     if (status != 0) clear_client_fields(record);
     return status;
 }

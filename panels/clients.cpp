@@ -8,11 +8,11 @@
 #include "attrs/error_box.h"
 #include "attrs/value_text.h"
 #include "panels/product_list.h"
+#include "panels/record_panel.h"
 #include "platform/charset.h"
 #include "platform/prompt.h"
 #include "resources/strings.h"
 #include "ui/filled_prompt.h"
-#include "ui/host_names.h"
 #include "ui/wait_cursor.h"
 
 namespace {
@@ -39,13 +39,9 @@ PromptAnswer ask(uint16_t title_id, uint16_t text_id, const char* value, PromptI
 }
 
 void show_address(const ClientRecord& record) {
-    ClientsPanel& p = panel();
-    p.address_text[0] = 0;
-    p.address_changed = false;
-    if (!record.name[0] || is_any_client(record.name) || !client_has_address(record)) return;
-    const uint8_t* a = record.address;
-    format_dotted_address((uint32_t)a[0] << 24 | (uint32_t)a[1] << 16 | (uint32_t)a[2] << 8 | a[3], p.address_text,
-                          sizeof p.address_text);
+    static const uint8_t NONE[CLIENT_ADDRESS_SIZE] = {};
+    bool shown = record.name[0] && !is_any_client(record.name);
+    address_field_show(&panel().address, shown ? record.address : NONE);
 }
 
 // Puts the current record into the controls' state. A product the list
@@ -101,35 +97,8 @@ bool run_save_prompt() {
     if (!p.modified) return true;
     char name[CLIENT_NAME_SIZE];
     oem_to_ansi(p.current.name, name, sizeof name);
-    switch (ask(IDS_PRODUCT_TITLE, IDS_SAVE_CLIENT_PROMPT, name, PROMPT_ICON_QUESTION, PROMPT_YES_NO_CANCEL)) {
-        case ANSWER_YES: return clients_save();  // a failed save keeps the administrator here
-        case ANSWER_NO: clients_revert(); return true;
-        default: return false;
-    }
-}
-
-// The address field as four octets, first octet first; false when the text
-// is neither empty nor a dotted quad.
-bool address_from_text(const char* text, uint8_t address[CLIENT_ADDRESS_SIZE]) {
-    uint32_t number = 0;
-    if (*text && !parse_dotted_quad(text, &number)) return false;
-    for (uint32_t i = 0; i < CLIENT_ADDRESS_SIZE; ++i) address[i] = (uint8_t)(number >> (24 - 8 * i));
-    return true;
-}
-
-// Looks the typed host name up. A failure leaves the text for the page to
-// select and the model free to try again at the next save.
-bool resolve_typed_address() {
-    ClientsPanel& p = panel();
-    p.address_changed = false;
-    char resolved[16];
-    bool replaced = false;
-    if (!resolve_address_text(p.owner, p.address_text, resolved, sizeof resolved, &replaced)) {
-        p.address_rejected = true;
-        return false;
-    }
-    if (replaced) copy_text(p.address_text, sizeof p.address_text, resolved);
-    return true;
+    PromptAnswer answer = ask(IDS_PRODUCT_TITLE, IDS_SAVE_CLIENT_PROMPT, name, PROMPT_ICON_QUESTION, PROMPT_YES_NO_CANCEL);
+    return follow_save_answer(answer, clients_save, clients_revert);
 }
 
 ScrambledSecret& secret_of(ClientRecord& record, ClientSecretKind kind) {
@@ -187,16 +156,11 @@ void clients_select(uint32_t index) {
 void clients_edit_address(const char* text) {
     ClientsPanel& p = panel();
     if (!editable() || is_any_client(p.current.name)) return;
-    copy_text(p.address_text, sizeof p.address_text, text);
-    p.address_changed = true;
+    address_field_edit(&p.address, text);
     p.modified = true;
 }
 
-bool clients_resolve_address() {
-    // One lookup for each typed text, however often the field is left.
-    if (!panel().address_changed) return true;
-    return resolve_typed_address();
-}
+bool clients_resolve_address() { return address_field_leave(&panel().address, panel().owner); }
 
 void clients_choose_product(int64_t choice) {
     ClientsPanel& p = panel();
@@ -227,11 +191,8 @@ bool clients_begin_add() { return run_save_prompt(); }
 
 void clients_add(const char* typed) {
     ClientsPanel& p = panel();
-    char upper[CLIENT_NAME_SIZE];
-    copy_text(upper, sizeof upper, typed);
-    upper_case_ansi(upper);
     char name[CLIENT_NAME_SIZE];
-    ansi_to_oem(upper, name, sizeof name);
+    typed_object_name(typed, name, sizeof name);
     if (!name[0]) return;
     int64_t existing = name_list_find(&p.names, name);
     if (existing >= 0) {
@@ -273,21 +234,16 @@ void clients_remove() {
     name_list_remove(&p.names, old);
     ++p.lists_version;
     p.modified = false;
-    if (p.names.count == 0)
-        select_index(-1);
-    else
-        select_index(old < p.names.count ? old : 0);
+    select_index(entry_after_removal(old, p.names.count));
 }
 
 bool clients_save() {
     ClientsPanel& p = panel();
     if (!p.current.name[0]) return true;  // nothing to save
     if (!p.loaded) return false;
-    // A host name is looked up again even when leaving the field already
-    // failed: the name may resolve now. Still a name: the address rule says so.
-    resolve_typed_address();
+    address_field_resolve_now(&p.address, p.owner);
     ClientRecord record = p.current;
-    if (!address_from_text(p.address_text, record.address)) {
+    if (!address_field_octets(p.address, record.address)) {
         show_error(p.owner, IDS_INVALID_IP_ADDRESS);
         return false;
     }
@@ -319,11 +275,7 @@ uint32_t clients_vendor_context() {
     return found >= 0 ? p.products.products[found].value : 0;
 }
 
-bool clients_take_address_rejected() {
-    bool rejected = panel().address_rejected;
-    panel().address_rejected = false;
-    return rejected;
-}
+bool clients_take_address_rejected() { return address_field_take_rejected(&panel().address); }
 
 uint32_t clients_product_entries() { return panel().products_held ? panel().products.count + 1 : 0; }
 

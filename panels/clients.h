@@ -10,10 +10,10 @@
 
 #include "api/db_lists.h"
 #include "api/requests.h"
+#include "panels/address_field.h"
 #include "panels/client_record.h"
 
 const uint32_t HELP_CONTEXT_RAS_CLIENTS = 1000;
-const uint32_t ADDRESS_FIELD_LIMIT = 127;  // a host name may be typed there
 
 enum ClientSecretKind { CLIENT_AUTH_SECRET, CLIENT_ACCT_SECRET };
 
@@ -32,9 +32,7 @@ struct ClientsPanel {
     // not be read, or was cleared by a failed save, stays read-only until it
     // is chosen again: saving its empty fields would wipe the stored client.
     bool loaded;
-    char address_text[ADDRESS_FIELD_LIMIT + 1];  // the IP address field
-    bool address_changed;     // typed since it was last resolved
-    bool address_rejected;    // the last lookup failed: the page selects the text
+    AddressField address;     // the IP address field
     bool accounting_checked;
     int64_t product_choice;   // make/model entry: 0 "<none>", n the product n - 1; -1 without a product list
     uint32_t lists_version;   // changes whenever the names or the make/model entries change

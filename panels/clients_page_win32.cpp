@@ -78,7 +78,7 @@ void refresh(HWND page) {
     SendDlgItemMessageA(page, IDC_CLIENT_LIST, LB_SETCURSEL, (WPARAM)panel.selected, 0);
     char shown[ADDRESS_FIELD_LIMIT + 1];
     GetDlgItemTextA(page, IDC_CLIENT_ADDRESS, shown, sizeof shown);
-    if (strcmp(shown, panel.address_text) != 0) SetDlgItemTextA(page, IDC_CLIENT_ADDRESS, panel.address_text);
+    if (strcmp(shown, panel.address.text) != 0) SetDlgItemTextA(page, IDC_CLIENT_ADDRESS, panel.address.text);
     SendDlgItemMessageA(page, IDC_CLIENT_PRODUCT, CB_SETCURSEL, (WPARAM)panel.product_choice, 0);
     CheckDlgButton(page, IDC_CLIENT_ACCOUNTING, panel.accounting_checked ? BST_CHECKED : BST_UNCHECKED);
     ClientsControls controls = clients_controls();

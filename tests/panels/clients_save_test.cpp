@@ -45,7 +45,7 @@ TEST_F(ClientsSave, AnAddressMustBeADottedQuadOnceTheLookupFails) {
     EXPECT_TRUE(clients_resolve_address());
     EXPECT_TRUE(clients_resolve_address());
     EXPECT_EQ(resolver.lookups, 3);
-    EXPECT_STREQ(clients_panel().address_text, "192.0.2.7");
+    EXPECT_STREQ(clients_panel().address.text, "192.0.2.7");
     ASSERT_TRUE(clients_save());
     EXPECT_EQ(stored("X", "IPAddress"), std::string("\xc0\x00\x02\x07", 4));
 
@@ -65,7 +65,7 @@ TEST_F(ClientsSave, AHostNameThatFailedOnLeavingTheFieldIsLookedUpAgainBySave) {
     prompt.asked.clear();
     ASSERT_TRUE(clients_save());
     EXPECT_TRUE(prompt.asked.empty());
-    EXPECT_STREQ(clients_panel().address_text, "10.9.8.7");
+    EXPECT_STREQ(clients_panel().address.text, "10.9.8.7");
     EXPECT_EQ(stored("X", "IPAddress"), std::string("\x0a\x09\x08\x07", 4));
 }
 
@@ -156,7 +156,7 @@ TEST_F(ClientsSave, AFailureAtAnyStepLeavesTheStoredClientExactly) {
         EXPECT_EQ(prompt.asked.back().title, "KEELADMIN Error");
         // The record is cleared, and can be neither saved nor edited.
         EXPECT_STREQ(p.current.name, "X");
-        EXPECT_STREQ(p.address_text, "");
+        EXPECT_STREQ(p.address.text, "");
         EXPECT_FALSE(secret_is_set(p.current.secret) || secret_is_set(p.current.acct_secret));
         EXPECT_STREQ(p.current.product, "");
         EXPECT_FALSE(p.modified);

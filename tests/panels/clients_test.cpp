@@ -55,7 +55,7 @@ TEST_F(ClientsTest, DemoClientsShowTheirAddressesProductsAndSecrets) {
         EXPECT_STREQ(p.current.name, client.name);
         EXPECT_TRUE(p.loaded);
         EXPECT_FALSE(p.modified);
-        EXPECT_STREQ(p.address_text, client.address);
+        EXPECT_STREQ(p.address.text, client.address);
         EXPECT_EQ(secret_text(CLIENT_AUTH_SECRET), client.secret);
         EXPECT_EQ(secret_text(CLIENT_ACCT_SECRET), client.acct_secret);
         EXPECT_EQ(p.accounting_checked, *client.acct_secret != 0);
@@ -138,7 +138,7 @@ TEST_F(ClientsTest, TheAnyClientIsSavedWithoutAnAddress) {
     ASSERT_STREQ(p.current.name, "<ANY>");
     EXPECT_FALSE(clients_controls().address_enabled);
     clients_edit_address("10.0.0.1");  // a disabled field cannot be typed into
-    EXPECT_STREQ(p.address_text, "");
+    EXPECT_STREQ(p.address.text, "");
     ScrambledSecret secret = {};
     secret_set(&secret, "any-secret");
     clients_store_secret(CLIENT_AUTH_SECRET, secret);
@@ -185,13 +185,13 @@ TEST_F(ClientsTest, RemoveAsksThenChoosesTheNextOrTheFirst) {
     clients_remove();
     EXPECT_FALSE(sim_object_exists(server, CLIENT_CLASS, "B"));
     EXPECT_STREQ(p.current.name, "C");  // the entry now at the old place
-    EXPECT_STREQ(p.address_text, "10.0.0.3");
+    EXPECT_STREQ(p.address.text, "10.0.0.3");
 
     prompt.answer(ANSWER_YES);
     clients_remove();  // the last one: back to the first
     EXPECT_EQ(p.selected, 0);
     EXPECT_STREQ(p.current.name, "A");
-    EXPECT_STREQ(p.address_text, "10.0.0.1");
+    EXPECT_STREQ(p.address.text, "10.0.0.1");
 
     prompt.answer(ANSWER_YES);
     clients_remove();
@@ -212,10 +212,10 @@ TEST_F(ClientsTest, AFailedRemoveKeepsTheClientAndItsEntry) {
     EXPECT_TRUE(sim_object_exists(server, CLIENT_CLASS, "B"));
     EXPECT_EQ(p.names.count, 3u);
     // Cleared and read-only until chosen again, which reads it again.
-    EXPECT_STREQ(p.address_text, "");
+    EXPECT_STREQ(p.address.text, "");
     EXPECT_FALSE(clients_controls().address_enabled);
     choose("B");
-    EXPECT_STREQ(p.address_text, "10.0.0.2");
+    EXPECT_STREQ(p.address.text, "10.0.0.2");
     EXPECT_TRUE(clients_controls().address_enabled);
 }
 
@@ -227,7 +227,7 @@ TEST_F(ClientsTest, AFailedLoadClearsTheFieldsAndKeepsThemReadOnly) {
     EXPECT_EQ(messages(), std::vector<std::string>{"Error while loading settings.\n(0003: i/o error)"});
     EXPECT_EQ(prompt.asked[0].title, "KEELADMIN Error");
     EXPECT_STREQ(p.current.name, "C");
-    EXPECT_STREQ(p.address_text, "");
+    EXPECT_STREQ(p.address.text, "");
     EXPECT_FALSE(p.loaded);
     EXPECT_FALSE(clients_controls().address_enabled);
     EXPECT_TRUE(clients_controls().remove_enabled);
