@@ -9,6 +9,7 @@
 #include "panels/dialogs_win32.h"
 #include "panels/pages_win32.h"
 #include "ui/help_win32.h"
+#include "ui/page_controls_win32.h"
 #include "ui/page_win32.h"
 
 namespace {
@@ -27,16 +28,7 @@ ClientsPage g_page = {};
 HWND control(HWND page, int id) { return GetDlgItem(page, id); }
 
 void fill_lists(HWND page) {
-    HWND list = control(page, IDC_CLIENT_LIST);
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    char name[CLIENT_NAME_SIZE];
-    for (uint32_t i = 0; i < clients_panel().names.count; ++i) {
-        clients_list_name(i, name, sizeof name);
-        SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)name);
-    }
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
+    fill_list_box(control(page, IDC_CLIENT_LIST), clients_panel().names.count, clients_list_name);
     HWND products = control(page, IDC_CLIENT_PRODUCT);
     SendMessageA(products, CB_RESETCONTENT, 0, 0);
     for (uint32_t i = 0; i < clients_product_entries(); ++i)
@@ -62,29 +54,18 @@ const ControlRule CONTROL_RULES[] = {
     {IDC_CLIENT_RESET, &ClientsControls::save_enabled},
 };
 
-// A control that has just been disabled must not keep the keyboard (and
-// disabling it may have taken the focus away altogether): the focus goes to
-// the client list.
-void keep_focus_usable(HWND page, HWND had_focus) {
-    if (had_focus && IsChild(page, had_focus) && !IsWindowEnabled(had_focus))
-        SendMessageA(page, WM_NEXTDLGCTL, (WPARAM)control(page, IDC_CLIENT_LIST), TRUE);
-}
-
 void refresh(HWND page) {
     const ClientsPanel& panel = clients_panel();
     HWND had_focus = GetFocus();
     g_page.updating = true;
     if (!g_page.lists_filled || g_page.lists_shown != panel.lists_version) fill_lists(page);
     SendDlgItemMessageA(page, IDC_CLIENT_LIST, LB_SETCURSEL, (WPARAM)panel.selected, 0);
-    char shown[ADDRESS_FIELD_LIMIT + 1];
-    GetDlgItemTextA(page, IDC_CLIENT_ADDRESS, shown, sizeof shown);
-    if (strcmp(shown, panel.address.text) != 0) SetDlgItemTextA(page, IDC_CLIENT_ADDRESS, panel.address.text);
+    set_text_if_changed(page, IDC_CLIENT_ADDRESS, panel.address.text);
     SendDlgItemMessageA(page, IDC_CLIENT_PRODUCT, CB_SETCURSEL, (WPARAM)panel.product_choice, 0);
     CheckDlgButton(page, IDC_CLIENT_ACCOUNTING, panel.accounting_checked ? BST_CHECKED : BST_UNCHECKED);
     ClientsControls controls = clients_controls();
-    for (const ControlRule& rule : CONTROL_RULES)
-        EnableWindow(control(page, rule.id), controls.*rule.enabled ? TRUE : FALSE);
-    keep_focus_usable(page, had_focus);
+    for (const ControlRule& rule : CONTROL_RULES) enable_control(page, rule.id, controls.*rule.enabled);
+    keep_focus_usable(page, had_focus, IDC_CLIENT_LIST);
     g_page.updating = false;
     if (clients_take_address_rejected()) {
         HWND field = control(page, IDC_CLIENT_ADDRESS);

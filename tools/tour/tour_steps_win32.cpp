@@ -2,6 +2,7 @@
 
 #include "panels/clients_ids.h"
 #include "panels/dialog_ids.h"
+#include "panels/proxies_ids.h"
 #include "resources/shell_ids.h"
 #include "shell/dialogs_win32.h"
 #include "shell/main_window_win32.h"
@@ -64,6 +65,18 @@ void type_client_name() {
     SendDlgItemMessageA(dialog, IDC_ADD_NAME, EM_SETSEL, 64, 64);
 }
 
+HWND proxies_page() { return subdlg_page(panel_host(), IDC_PANEL_PROXY - 200); }
+
+void show_proxies() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_PROXY), BM_CLICK, 0, 0); }
+
+// Returns when a later step closes the dialog.
+void open_add_proxy() { SendMessageA(GetDlgItem(proxies_page(), IDC_PROXY_ADD), BM_CLICK, 0, 0); }
+
+void check_roaming() {
+    HWND dialog = tour_front_dialog();
+    if (dialog) SendMessageA(GetDlgItem(dialog, IDC_ADD_ANY), BM_CLICK, 0, 0);
+}
+
 void back_to_servers() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_SERVERS), BM_CLICK, 0, 0); }
 
 void exit_console() { PostMessageA(main_window(), WM_COMMAND, IDM_EXIT, 0); }
@@ -93,6 +106,11 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, open_add_client, false},
     {nullptr, type_client_name, false},
     {"ras-clients-add", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, show_proxies, false},
+    {nullptr, open_add_proxy, false},
+    {nullptr, check_roaming, false},
+    {"proxies-add-roaming", nullptr, false},
     {nullptr, close_front_dialog, false},
     {nullptr, back_to_servers, false},
     {nullptr, exit_console, false},
