@@ -37,6 +37,12 @@ protected:
         return list_accounts(&engine, kind, target, Notices{&shown, record}, &items, &refused);
     }
 
+    void expect_one_notice(NoticeTitle title, const char* text) {
+        ASSERT_EQ(1u, shown.size());
+        EXPECT_EQ(title, shown[0].title);
+        EXPECT_EQ(text, shown[0].text);
+    }
+
     // "alice/2" for a user, "Admins/3" for a group.
     std::vector<std::string> listed() {
         std::vector<std::string> out;
@@ -136,9 +142,7 @@ TEST_F(AccountsTest, FailuresAreReportedOnceAndReleaseTheConnection) {
         EXPECT_EQ(c.result, list(c.kind, c.target));
         EXPECT_TRUE(items.empty());
         if (c.text) {
-            ASSERT_EQ(1u, shown.size());
-            EXPECT_EQ(c.title, shown[0].title);
-            EXPECT_EQ(c.text, shown[0].text);
+            expect_one_notice(c.title, c.text);
         } else {
             EXPECT_TRUE(shown.empty());
             EXPECT_EQ(server, narrow(refused.text));
@@ -175,9 +179,7 @@ TEST_F(AccountsTest, ControllerFailuresShowTheNetworkError) {
         fake.extended_text = "No network provider accepted";
         shown.clear();
         EXPECT_EQ(ACCOUNTS_FAILED, list(TARGET_DOMAIN, u"LAB"));
-        ASSERT_EQ(1u, shown.size());
-        EXPECT_EQ(NOTICE_NETWORK_ERROR, shown[0].title);
-        EXPECT_EQ(c.text, shown[0].text);
+        expect_one_notice(NOTICE_NETWORK_ERROR, c.text);
     }
     EXPECT_EQ(0u, fake.entered[CALL_CONNECT]);
 }
@@ -195,9 +197,7 @@ TEST_F(AccountsTest, WithoutProviderNameNothingIsAsked) {
         fake.provider_status = c.status;
         shown.clear();
         EXPECT_EQ(ACCOUNTS_FAILED, list(TARGET_HOST, u"HOST"));
-        ASSERT_EQ(1u, shown.size());
-        EXPECT_EQ(NOTICE_ERROR, shown[0].title);
-        EXPECT_EQ(c.text, shown[0].text);
+        expect_one_notice(NOTICE_ERROR, c.text);
     }
     EXPECT_EQ(0u, fake.entered[CALL_CONNECT]);
 }

@@ -1,0 +1,44 @@
+#include <windows.h>
+
+#include <new>
+
+#include "netbrowse/thread_start.h"
+
+namespace {
+
+struct Start {
+    ThreadBody body;
+    void* argument;
+    HMODULE module;
+};
+
+DWORD WINAPI run(void* raw) {
+    Start start = *static_cast<Start*>(raw);
+    delete static_cast<Start*>(raw);
+    start.body(start.argument);
+    // The thread held the library loaded while it ran: release it on the way
+    // out, so that unloading never pulls the code from under a lookup.
+    FreeLibraryAndExitThread(start.module, 0);
+}
+
+}  // namespace
+
+bool start_system_thread(ThreadBody body, void* argument) {
+    Start* start = new (std::nothrow) Start{body, argument, nullptr};
+    if (!start) return false;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&run), &start->module)) {
+        delete start;
+        return false;
+    }
+    // A lookup needs little stack; start it suspended, then let it go.
+    HANDLE thread =
+        CreateThread(nullptr, 16 * 1024, run, start, CREATE_SUSPENDED | STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    if (!thread) {
+        FreeLibrary(start->module);
+        delete start;
+        return false;
+    }
+    ResumeThread(thread);
+    CloseHandle(thread);
+    return true;
+}
