@@ -30,9 +30,11 @@ bool start_system_thread(ThreadBody body, void* argument) {
         delete start;
         return false;
     }
-    // A lookup needs little stack; start it suspended, then let it go.
+    // A small reservation rather than the program's default, as fifty
+    // workers may run at once, yet room enough for the network client's own
+    // calls. Started suspended, then let go.
     HANDLE thread =
-        CreateThread(nullptr, 16 * 1024, run, start, CREATE_SUSPENDED | STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+        CreateThread(nullptr, 256 * 1024, run, start, CREATE_SUSPENDED | STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
     if (!thread) {
         FreeLibrary(start->module);
         delete start;
