@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "tests/install/service_support_win32.h"
+
 namespace {
 
 std::string setup_path;
@@ -37,14 +39,6 @@ DWORD run(std::string command_line, DWORD timeout_ms) {
     CloseHandle(process.hThread);
     return code;
 }
-
-std::string full_path(const char* path) {
-    char full[MAX_PATH];
-    DWORD length = GetFullPathNameA(path, MAX_PATH, full, nullptr);
-    return length > 0 && length < MAX_PATH ? std::string(full) : std::string(path);
-}
-
-bool file_exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 struct WindowSearch {
     DWORD process_id;
@@ -98,41 +92,6 @@ void console_starts_and_closes(const std::string& program) {
     end_console(&process);
 }
 
-const char SERVICE[] = "Keelgate Access Control";
-
-// The service's state and program, or 0 when it does not exist.
-DWORD service_state(std::string* program) {
-    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-    SC_HANDLE service = OpenServiceA(manager, SERVICE, SERVICE_ALL_ACCESS);
-    SERVICE_STATUS status = {};
-    if (service != nullptr) {
-        QueryServiceStatus(service, &status);
-        alignas(QUERY_SERVICE_CONFIGA) BYTE buffer[8192];
-        QUERY_SERVICE_CONFIGA* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buffer);
-        DWORD needed = 0;
-        if (QueryServiceConfigA(service, config, sizeof buffer, &needed)) *program = config->lpBinaryPathName;
-        CloseServiceHandle(service);
-    }
-    CloseServiceHandle(manager);
-    return status.dwCurrentState;
-}
-
-void remove_service() {
-    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-    SC_HANDLE service = OpenServiceA(manager, SERVICE, SERVICE_ALL_ACCESS);
-    if (service != nullptr) {
-        SERVICE_STATUS status;
-        ControlService(service, SERVICE_CONTROL_STOP, &status);
-        for (int i = 0; i < 50 && QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_STOPPED;
-             ++i) {
-            Sleep(100);
-        }
-        DeleteService(service);
-        CloseServiceHandle(service);
-    }
-    CloseServiceHandle(manager);
-}
-
 void uninstall(const std::string& directory) {
     // "_?=" runs the uninstaller in place, so it is waited for.
     run("\"" + directory + "\\uninstall.exe\" /S _?=" + directory, SETUP_TIMEOUT_MS);
@@ -167,10 +126,8 @@ TEST(Setup, RegistersTheServiceAndEndsRunningConsolesBeforeReplacingThem) {
     remove_service();
 
     ASSERT_EQ(0u, run("\"" + setup_path + "\" /S /SERVICE=" + service_program + " /D=" + directory, SETUP_TIMEOUT_MS));
-    std::string program;
-    for (int i = 0; i < 100 && service_state(&program) != SERVICE_RUNNING; ++i) Sleep(100);
-    EXPECT_EQ(static_cast<DWORD>(SERVICE_RUNNING), service_state(&program));
-    EXPECT_EQ(service_program, program);
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_RUNNING), wait_for_state(SERVICE_RUNNING));
+    EXPECT_EQ(service_program, service_config().path);
 
     // Installing again over a running console ends it first.
     PROCESS_INFORMATION console = {};
