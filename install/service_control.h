@@ -25,7 +25,7 @@ constexpr uint32_t STOP_QUERY_COUNT = 15;
 constexpr uint32_t STOP_QUERY_INTERVAL_MS = 1000;
 
 // The account the service runs under: absent or "usesystemaccount" (any
-// case) is the local system account (`account` gets ""); a name without a
+// case) is the local system account (`text` gets ""); a name without a
 // backslash is a local account and gets ".\" in front. False when the result
 // does not fit.
 bool service_account_name(const char* account, char* text, size_t text_size);
