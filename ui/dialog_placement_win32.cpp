@@ -5,14 +5,14 @@
 namespace {
 
 // Moves the dialog's top left corner to (x, y), pulled back onto the monitor
-// of `near`.
-void move_on_monitor(HWND dialog, HWND near, int x, int y) {
+// of `anchor`.
+void move_on_monitor(HWND dialog, HWND anchor, int x, int y) {
     RECT box;
     GetWindowRect(dialog, &box);
     int width = box.right - box.left, height = box.bottom - box.top;
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoA(MonitorFromWindow(near, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    if (GetMonitorInfoA(MonitorFromWindow(anchor, MONITOR_DEFAULTTONEAREST), &monitor)) {
         const RECT& work = monitor.rcWork;
         if (x + width > work.right) x = work.right - width;
         if (y + height > work.bottom) y = work.bottom - height;

@@ -13,6 +13,7 @@
 #include "panels/clients.h"
 #include "panels/clients_ids.h"
 #include "panels/dialog_ids.h"
+#include "platform/resolver.h"
 #include "resources/shell_ids.h"
 #include "shell/main_window_win32.h"
 #include "shell/subdlg_win32.h"

@@ -14,6 +14,7 @@
 #include "panels/pools_ids.h"
 #include "platform/resolver.h"
 #include "resources/shell_ids.h"
+#include "shell/main_window_win32.h"
 #include "shell/subdlg_win32.h"
 #include "tests/panels/gui/dialog_driver_win32.h"
 #include "tests/panels/pools_fixture.h"
@@ -65,6 +66,11 @@ protected:
     void key_in(int list, WPARAM key) {
         SetFocus(control(list));
         press_key(key);
+    }
+    // A range chosen as a click in the list chooses it.
+    void choose_range(int index) {
+        SendMessageA(control(IDC_POOL_RANGES), LB_SETCURSEL, (WPARAM)index, 0);
+        SendMessageA(pools(), WM_COMMAND, MAKEWPARAM(IDC_POOL_RANGES, LBN_SELCHANGE), (LPARAM)control(IDC_POOL_RANGES));
     }
     std::string stored_ranges(const char* pool) {
         std::string value;
@@ -147,7 +153,7 @@ TEST_F(PoolsPage, AddAPoolThenTwoRangesThroughTheDialogThatStaysOpen) {
 }
 
 TEST_F(PoolsPage, DeleteARangeResetThenSave) {
-    key_in(IDC_POOL_RANGES, VK_DOWN);  // the first range
+    choose_range(0);
     EXPECT_TRUE(enabled(IDC_POOL_DELETE));
     SetFocus(control(IDC_POOL_DELETE));
     click(control(IDC_POOL_DELETE));
@@ -161,9 +167,8 @@ TEST_F(PoolsPage, DeleteARangeResetThenSave) {
     EXPECT_FALSE(enabled(IDC_POOL_SAVE));
 
     // The Delete key in the list does what Del does.
-    key_in(IDC_POOL_RANGES, VK_DOWN);
-    key_in(IDC_POOL_RANGES, VK_DOWN);
-    press_key(VK_DELETE);
+    choose_range(1);
+    key_in(IDC_POOL_RANGES, VK_DELETE);
     EXPECT_EQ(entries(IDC_POOL_RANGES), Texts{"10.0.0.1 (10)"});
     click(control(IDC_POOL_SAVE));
     EXPECT_EQ(stored_ranges("A"), std::string("\x01\x00\x00\x0a\x0a\x00\x00\x00", 8));
