@@ -8,6 +8,7 @@
 #include "api/text_fill.h"
 #include "attrs/error_box.h"
 #include "attrs/value_text.h"
+#include "panels/record_names.h"
 #include "platform/charset.h"
 #include "platform/prompt.h"
 #include "resources/strings.h"
@@ -184,11 +185,8 @@ bool pools_begin_add() { return run_save_prompt(); }
 
 void pools_add(const char* typed) {
     PoolsPanel& p = panel();
-    char upper[POOL_NAME_LIMIT + 1];
-    copy_text(upper, sizeof upper, typed);
-    upper_case_ansi(upper);
     char name[POOL_NAME_LIMIT + 1];
-    ansi_to_oem(upper, name, sizeof name);
+    stored_name_of_typed(typed, name, sizeof name);
     if (!name[0]) return;
     int64_t existing = name_list_find(&p.names, name);
     if (existing >= 0) {
@@ -288,10 +286,7 @@ bool pools_add_range(const char* start_text, const char* count_text) {
 }
 
 void pools_list_name(uint32_t index, char* text, uint32_t text_size) {
-    if (index < panel().names.count)
-        oem_to_ansi(name_list_at(&panel().names, index), text, text_size);
-    else if (text_size > 0)
-        text[0] = 0;
+    list_name_shown(panel().names, index, text, text_size);
 }
 
 void pools_range_text(uint32_t index, char* text, uint32_t text_size) {
