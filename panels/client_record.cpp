@@ -1,12 +1,12 @@
 #include "panels/client_record.h"
 
 #include <stddef.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include "api/create_object.h"
 #include "api/db.h"
 #include "api/requests.h"
+#include "panels/stored_properties.h"
 
 namespace {
 
@@ -23,25 +23,12 @@ const ClientProperty CLIENT_PROPERTIES[] = {
     {"IPAddress", offsetof(ClientRecord, address), CLIENT_ADDRESS_SIZE},
 };
 
-bool block_has_name(const char* block, const char* name) {
-    for (const char* at = block; *at; at += strlen(at) + 1)
-        if (strcmp(at, name) == 0) return true;
-    return false;
-}
-
 uint16_t read_properties(ClientRecord* record) {
-    // Which properties the object has: an absent one is simply not set,
-    // while a failing read of a present one fails the load.
-    char* present = nullptr;
-    uint32_t size = 0;
-    uint16_t status = db_list_all(CLIENT_CLASS, record->name, &present, &size);
-    for (const ClientProperty& property : CLIENT_PROPERTIES) {
-        if (status != 0) break;
-        if (!block_has_name(present, property.name)) continue;
-        uint16_t length = property.width;
-        status = db_get(CLIENT_CLASS, record->name, property.name, (uint8_t*)record + property.offset, &length);
-    }
-    free(present);
+    PropertyRead reads[sizeof CLIENT_PROPERTIES / sizeof CLIENT_PROPERTIES[0]];
+    uint32_t count = 0;
+    for (const ClientProperty& property : CLIENT_PROPERTIES)
+        reads[count++] = {property.name, (uint8_t*)record + property.offset, property.width, 0, false};
+    uint16_t status = read_present_properties(CLIENT_CLASS, record->name, reads, count);
     record->product[PRODUCT_NAME_SIZE - 1] = 0;  // a stored text may lack its end
     return status;
 }

@@ -8,6 +8,7 @@
 #include "attrs/error_box.h"
 #include "attrs/value_text.h"
 #include "panels/product_list.h"
+#include "panels/record_names.h"
 #include "platform/charset.h"
 #include "platform/prompt.h"
 #include "resources/strings.h"
@@ -227,11 +228,8 @@ bool clients_begin_add() { return run_save_prompt(); }
 
 void clients_add(const char* typed) {
     ClientsPanel& p = panel();
-    char upper[CLIENT_NAME_SIZE];
-    copy_text(upper, sizeof upper, typed);
-    upper_case_ansi(upper);
     char name[CLIENT_NAME_SIZE];
-    ansi_to_oem(upper, name, sizeof name);
+    stored_name_of_typed(typed, name, sizeof name);
     if (!name[0]) return;
     int64_t existing = name_list_find(&p.names, name);
     if (existing >= 0) {
@@ -334,10 +332,7 @@ const char* clients_product_entry(uint32_t choice) {
 }
 
 void clients_list_name(uint32_t index, char* text, uint32_t text_size) {
-    if (index < panel().names.count)
-        oem_to_ansi(name_list_at(&panel().names, index), text, text_size);
-    else if (text_size > 0)
-        text[0] = 0;
+    list_name_shown(panel().names, index, text, text_size);
 }
 
 ClientsControls clients_controls() {

@@ -2,8 +2,6 @@
 // model of clients.cpp and redraws the controls from the model's state.
 #include <windows.h>
 
-#include <string.h>
-
 #include "panels/clients.h"
 #include "panels/clients_ids.h"
 #include "panels/dialogs_win32.h"
@@ -46,11 +44,7 @@ void fill_lists(HWND page) {
 }
 
 // Which rule of the model enables each control.
-struct ControlRule {
-    int id;
-    bool ClientsControls::*enabled;
-};
-const ControlRule CONTROL_RULES[] = {
+const ControlRule<ClientsControls> CONTROL_RULES[] = {
     {IDC_CLIENT_ADDRESS, &ClientsControls::address_enabled},
     {IDC_CLIENT_PRODUCT, &ClientsControls::product_enabled},
     {IDC_CLIENT_VENDOR_INFO, &ClientsControls::vendor_enabled},
@@ -62,29 +56,18 @@ const ControlRule CONTROL_RULES[] = {
     {IDC_CLIENT_RESET, &ClientsControls::save_enabled},
 };
 
-// A control that has just been disabled must not keep the keyboard (and
-// disabling it may have taken the focus away altogether): the focus goes to
-// the client list.
-void keep_focus_usable(HWND page, HWND had_focus) {
-    if (had_focus && IsChild(page, had_focus) && !IsWindowEnabled(had_focus))
-        SendMessageA(page, WM_NEXTDLGCTL, (WPARAM)control(page, IDC_CLIENT_LIST), TRUE);
-}
-
 void refresh(HWND page) {
     const ClientsPanel& panel = clients_panel();
     HWND had_focus = GetFocus();
     g_page.updating = true;
     if (!g_page.lists_filled || g_page.lists_shown != panel.lists_version) fill_lists(page);
     SendDlgItemMessageA(page, IDC_CLIENT_LIST, LB_SETCURSEL, (WPARAM)panel.selected, 0);
-    char shown[ADDRESS_FIELD_LIMIT + 1];
-    GetDlgItemTextA(page, IDC_CLIENT_ADDRESS, shown, sizeof shown);
-    if (strcmp(shown, panel.address_text) != 0) SetDlgItemTextA(page, IDC_CLIENT_ADDRESS, panel.address_text);
+    set_field_text(page, IDC_CLIENT_ADDRESS, panel.address_text);
     SendDlgItemMessageA(page, IDC_CLIENT_PRODUCT, CB_SETCURSEL, (WPARAM)panel.product_choice, 0);
     CheckDlgButton(page, IDC_CLIENT_ACCOUNTING, panel.accounting_checked ? BST_CHECKED : BST_UNCHECKED);
-    ClientsControls controls = clients_controls();
-    for (const ControlRule& rule : CONTROL_RULES)
-        EnableWindow(control(page, rule.id), controls.*rule.enabled ? TRUE : FALSE);
-    keep_focus_usable(page, had_focus);
+    enable_controls(page, clients_controls(), CONTROL_RULES);
+    // Losing Save or Reset under the keyboard puts it on the client list.
+    keep_focus_usable(page, had_focus, control(page, IDC_CLIENT_LIST));
     g_page.updating = false;
     if (clients_take_address_rejected()) {
         HWND field = control(page, IDC_CLIENT_ADDRESS);
@@ -101,7 +84,8 @@ void address_changed(HWND page) {
 
 void edit_secret(HWND page, ClientSecretKind kind) {
     ScrambledSecret secret = clients_secret(kind);
-    if (secret_dialog_run(GetAncestor(page, GA_ROOT), &secret, g_page.connection.option_mask)) clients_store_secret(kind, secret);
+    if (secret_dialog_run(GetAncestor(page, GA_ROOT), &secret, g_page.connection.option_mask))
+        clients_store_secret(kind, secret);
     secret_wipe(&secret, sizeof secret);
 }
 
@@ -197,9 +181,7 @@ bool handle_control(HWND page, int id, int code) {
 
 INT_PTR CALLBACK clients_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-        case WM_INITDIALOG:
-            init_page(page);
-            return FALSE;
+        case WM_INITDIALOG: init_page(page); return FALSE;
         case WM_COMMAND:
             if (LOWORD(wparam) == PANEL_QUERY_LEAVE) {
                 bool stay = !clients_may_leave();

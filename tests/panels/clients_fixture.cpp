@@ -17,23 +17,15 @@ std::string secret_property(const char* property, const char* text, uint32_t see
 }
 
 void ClientsTest::open(const char* fixture) {
-    SimOptions options;
-    if (!fixture) options.fixture_path = KEEL_DEMO_DIR "/server.fixture";
-    start(fixture, options);
-    session_reset();
-    PipeSession* session = nullptr;
-    ASSERT_EQ(session_open(nullptr, &session), 0);
-    set_current_session(session);
+    open_session(fixture);
     clients_reset();
     clients_activate();
 }
 
 void ClientsTest::TearDown() {
     clients_reset();
-    session_reset();
-    set_host_resolver(nullptr);
     secret_set_tick_source(nullptr);
-    SimServerTest::TearDown();
+    PanelTest::TearDown();
 }
 
 void ClientsTest::choose(const char* name) {
@@ -43,8 +35,7 @@ void ClientsTest::choose(const char* name) {
 }
 
 std::string ClientsTest::stored(const char* client, const char* property) {
-    std::string value;
-    return sim_get_property(server, CLIENT_CLASS, client, property, &value) ? value : std::string("<missing>");
+    return stored_property(CLIENT_CLASS, client, property);
 }
 
 std::string ClientsTest::stored_client(const char* client) {
@@ -53,10 +44,4 @@ std::string ClientsTest::stored_client(const char* client) {
     for (const char* property : {"IPAddress", "SharedSecret", "AcctSharedSecret", "Product"})
         all += std::string(property) + "=" + stored(client, property) + ";";
     return all;
-}
-
-std::vector<std::string> ClientsTest::messages() const {
-    std::vector<std::string> texts;
-    for (const RecordedPrompt& asked : prompt.asked) texts.push_back(asked.text);
-    return texts;
 }

@@ -1,0 +1,28 @@
+// A record panel's model against keelsim in this process: a server per test
+// on a fixture text (or the demo database), a session to it, and the
+// scripted prompt answering and recording every message.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/sim/sim_test_support.h"
+#include "tests/support/scripted_prompt.h"
+
+class PanelTest : public SimServerTest {
+protected:
+    ScriptedPrompt prompt;
+
+    // Starts the server on `fixture` (null: the demo database) and opens
+    // the session.
+    void open_session(const char* fixture);
+    void TearDown() override;
+
+    // A property as stored, or "<missing>".
+    std::string stored_property(const char* cls, const char* object, const char* property);
+    std::vector<std::string> messages() const;
+    // Database and lock requests so far: writes leave a trace here.
+    uint32_t requests() { return sim_request_count(server, 1, 0) + sim_request_count(server, 10, 0); }
+};
