@@ -11,12 +11,27 @@
 namespace {
 
 // The properties a read fills, in the order they are read.
-const StoredProperty CLIENT_PROPERTIES[] = {
+struct ClientProperty {
+    const char* name;
+    uint32_t offset;
+    uint16_t width;
+};
+const ClientProperty CLIENT_PROPERTIES[] = {
     {"SharedSecret", offsetof(ClientRecord, secret), SCRAMBLED_SECRET_SIZE},
     {"AcctSharedSecret", offsetof(ClientRecord, acct_secret), SCRAMBLED_SECRET_SIZE},
     {"Product", offsetof(ClientRecord, product), PRODUCT_NAME_SIZE},
     {"IPAddress", offsetof(ClientRecord, address), CLIENT_ADDRESS_SIZE},
 };
+
+uint16_t read_properties(ClientRecord* record) {
+    PropertyRead reads[sizeof CLIENT_PROPERTIES / sizeof CLIENT_PROPERTIES[0]];
+    uint32_t count = 0;
+    for (const ClientProperty& property : CLIENT_PROPERTIES)
+        reads[count++] = {property.name, (uint8_t*)record + property.offset, property.width, 0, false};
+    uint16_t status = read_present_properties(CLIENT_CLASS, record->name, reads, count);
+    record->product[PRODUCT_NAME_SIZE - 1] = 0;  // a stored text may lack its end
+    return status;
+}
 
 uint16_t write_properties(void* context, const char* cls, const char* temp_name) {
     const ClientRecord& record = *(const ClientRecord*)context;
@@ -63,10 +78,8 @@ uint16_t read_client(ClientRecord* record) {
     clear_client_fields(record);
     uint16_t status = lock_server();
     if (status != 0) return status;
-    status = read_present_properties(CLIENT_CLASS, record->name, record, CLIENT_PROPERTIES,
-                                     sizeof CLIENT_PROPERTIES / sizeof CLIENT_PROPERTIES[0]);
+    status = read_properties(record);
     unlock_server();
-    record->product[PRODUCT_NAME_SIZE - 1] = 0;  // a stored text may lack its end
     if (status != 0) clear_client_fields(record);
     return status;
 }

@@ -8,6 +8,7 @@
 #include "attrs/error_box.h"
 #include "attrs/value_text.h"
 #include "panels/product_list.h"
+#include "panels/record_names.h"
 #include "panels/record_panel.h"
 #include "platform/charset.h"
 #include "platform/prompt.h"
@@ -97,8 +98,7 @@ bool run_save_prompt() {
     if (!p.modified) return true;
     char name[CLIENT_NAME_SIZE];
     oem_to_ansi(p.current.name, name, sizeof name);
-    PromptAnswer answer = ask(IDS_PRODUCT_TITLE, IDS_SAVE_CLIENT_PROMPT, name, PROMPT_ICON_QUESTION, PROMPT_YES_NO_CANCEL);
-    return follow_save_answer(answer, clients_save, clients_revert);
+    return follow_save_answer(ask(IDS_PRODUCT_TITLE, IDS_SAVE_CLIENT_PROMPT, name, PROMPT_ICON_QUESTION, PROMPT_YES_NO_CANCEL), clients_save, clients_revert);
 }
 
 ScrambledSecret& secret_of(ClientRecord& record, ClientSecretKind kind) {
@@ -192,7 +192,7 @@ bool clients_begin_add() { return run_save_prompt(); }
 void clients_add(const char* typed) {
     ClientsPanel& p = panel();
     char name[CLIENT_NAME_SIZE];
-    typed_object_name(typed, name, sizeof name);
+    stored_name_of_typed(typed, name, sizeof name);
     if (!name[0]) return;
     int64_t existing = name_list_find(&p.names, name);
     if (existing >= 0) {
@@ -286,10 +286,7 @@ const char* clients_product_entry(uint32_t choice) {
 }
 
 void clients_list_name(uint32_t index, char* text, uint32_t text_size) {
-    if (index < panel().names.count)
-        oem_to_ansi(name_list_at(&panel().names, index), text, text_size);
-    else if (text_size > 0)
-        text[0] = 0;
+    list_name_shown(panel().names, index, text, text_size);
 }
 
 ClientsControls clients_controls() {

@@ -2,14 +2,11 @@
 // model of clients.cpp and redraws the controls from the model's state.
 #include <windows.h>
 
-#include <string.h>
-
 #include "panels/clients.h"
 #include "panels/clients_ids.h"
 #include "panels/dialogs_win32.h"
 #include "panels/pages_win32.h"
 #include "ui/help_win32.h"
-#include "ui/page_controls_win32.h"
 #include "ui/page_win32.h"
 
 namespace {
@@ -38,11 +35,7 @@ void fill_lists(HWND page) {
 }
 
 // Which rule of the model enables each control.
-struct ControlRule {
-    int id;
-    bool ClientsControls::*enabled;
-};
-const ControlRule CONTROL_RULES[] = {
+const ControlRule<ClientsControls> CONTROL_RULES[] = {
     {IDC_CLIENT_ADDRESS, &ClientsControls::address_enabled},
     {IDC_CLIENT_PRODUCT, &ClientsControls::product_enabled},
     {IDC_CLIENT_VENDOR_INFO, &ClientsControls::vendor_enabled},
@@ -60,12 +53,12 @@ void refresh(HWND page) {
     g_page.updating = true;
     if (!g_page.lists_filled || g_page.lists_shown != panel.lists_version) fill_lists(page);
     SendDlgItemMessageA(page, IDC_CLIENT_LIST, LB_SETCURSEL, (WPARAM)panel.selected, 0);
-    set_text_if_changed(page, IDC_CLIENT_ADDRESS, panel.address.text);
+    set_field_text(page, IDC_CLIENT_ADDRESS, panel.address.text);
     SendDlgItemMessageA(page, IDC_CLIENT_PRODUCT, CB_SETCURSEL, (WPARAM)panel.product_choice, 0);
     CheckDlgButton(page, IDC_CLIENT_ACCOUNTING, panel.accounting_checked ? BST_CHECKED : BST_UNCHECKED);
-    ClientsControls controls = clients_controls();
-    for (const ControlRule& rule : CONTROL_RULES) enable_control(page, rule.id, controls.*rule.enabled);
-    keep_focus_usable(page, had_focus, IDC_CLIENT_LIST);
+    enable_controls(page, clients_controls(), CONTROL_RULES);
+    // Losing Save or Reset under the keyboard puts it on the client list.
+    keep_focus_usable(page, had_focus, control(page, IDC_CLIENT_LIST));
     g_page.updating = false;
     if (clients_take_address_rejected()) {
         HWND field = control(page, IDC_CLIENT_ADDRESS);
@@ -82,7 +75,8 @@ void address_changed(HWND page) {
 
 void edit_secret(HWND page, ClientSecretKind kind) {
     ScrambledSecret secret = clients_secret(kind);
-    if (secret_dialog_run(GetAncestor(page, GA_ROOT), &secret, g_page.connection.option_mask)) clients_store_secret(kind, secret);
+    if (secret_dialog_run(GetAncestor(page, GA_ROOT), &secret, g_page.connection.option_mask))
+        clients_store_secret(kind, secret);
     secret_wipe(&secret, sizeof secret);
 }
 
@@ -178,9 +172,7 @@ bool handle_control(HWND page, int id, int code) {
 
 INT_PTR CALLBACK clients_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-        case WM_INITDIALOG:
-            init_page(page);
-            return FALSE;
+        case WM_INITDIALOG: init_page(page); return FALSE;
         case WM_COMMAND:
             if (LOWORD(wparam) == PANEL_QUERY_LEAVE) {
                 bool stay = !clients_may_leave();

@@ -7,6 +7,7 @@
 #include "api/status.h"
 #include "api/text_field.h"
 #include "attrs/error_box.h"
+#include "panels/record_names.h"
 #include "panels/record_panel.h"
 #include "platform/charset.h"
 #include "resources/strings.h"
@@ -208,7 +209,7 @@ bool proxies_begin_add() { return run_save_prompt(); }
 void proxies_add(const char* typed) {
     ProxiesPanel& p = panel();
     char name[PROXY_NAME_SIZE];
-    typed_object_name(typed, name, sizeof name);
+    stored_name_of_typed(typed, name, sizeof name);
     if (!name[0]) return;
     int64_t existing = name_list_find(&p.names, name);
     if (existing >= 0) {
@@ -289,10 +290,7 @@ void proxies_revert() {
 bool proxies_take_address_rejected() { return address_field_take_rejected(&panel().address); }
 
 void proxies_list_name(uint32_t index, char* text, uint32_t text_size) {
-    if (index < panel().names.count)
-        oem_to_ansi(name_list_at(&panel().names, index), text, text_size);
-    else if (text_size > 0)
-        text[0] = 0;
+    list_name_shown(panel().names, index, text, text_size);
 }
 
 ProxiesControls proxies_controls() {

@@ -7,7 +7,6 @@
 #include "panels/proxies.h"
 #include "panels/proxies_ids.h"
 #include "ui/help_win32.h"
-#include "ui/page_controls_win32.h"
 #include "ui/page_win32.h"
 
 namespace {
@@ -23,11 +22,7 @@ struct ProxiesPage {
 
 ProxiesPage g_page = {};
 
-struct ControlRule {
-    int id;
-    bool ProxiesControls::*enabled;
-};
-const ControlRule CONTROL_RULES[] = {
+const ControlRule<ProxiesControls> CONTROL_RULES[] = {
     {IDC_PROXY_ADDRESS, &ProxiesControls::address_enabled},
     {IDC_PROXY_SECRET, &ProxiesControls::secret_enabled},
     {IDC_PROXY_RETRIES, &ProxiesControls::retries_enabled},
@@ -55,16 +50,16 @@ void refresh(HWND page) {
         g_page.list_filled = true;
     }
     SendDlgItemMessageA(page, IDC_PROXY_LIST, LB_SETCURSEL, (WPARAM)panel.selected, 0);
-    set_text_if_changed(page, IDC_PROXY_ADDRESS, panel.address.text);
-    set_text_if_changed(page, IDC_PROXY_RETRIES, panel.retry_count_text);
-    set_text_if_changed(page, IDC_PROXY_RETRY_MS, panel.retry_ms_text);
+    set_field_text(page, IDC_PROXY_ADDRESS, panel.address.text);
+    set_field_text(page, IDC_PROXY_RETRIES, panel.retry_count_text);
+    set_field_text(page, IDC_PROXY_RETRY_MS, panel.retry_ms_text);
     bool selected = panel.selected >= 0;
     CheckRadioButton(page, IDC_PROXY_FORWARD, IDC_PROXY_BOTH,
                      selected ? MODE_BUTTONS[panel.acct_mode - PROXY_ACCT_FORWARD] : 0);
     CheckDlgButton(page, IDC_PROXY_ACCOUNTING, panel.accounting_checked ? BST_CHECKED : BST_UNCHECKED);
     ProxiesControls controls = proxies_controls();
-    for (const ControlRule& rule : CONTROL_RULES) enable_control(page, rule.id, controls.*rule.enabled);
-    keep_focus_usable(page, had_focus, IDC_PROXY_LIST);
+    enable_controls(page, controls, CONTROL_RULES);
+    keep_focus_usable(page, had_focus, GetDlgItem(page, IDC_PROXY_LIST));
     g_page.updating = false;
     if (proxies_take_address_rejected()) {
         HWND field = GetDlgItem(page, IDC_PROXY_ADDRESS);

@@ -11,7 +11,12 @@
 
 namespace {
 
-const StoredProperty PROXY_PROPERTIES[] = {
+struct ProxyProperty {
+    const char* name;
+    uint32_t offset;
+    uint16_t width;
+};
+const ProxyProperty PROXY_PROPERTIES[] = {
     {"SharedSecret", offsetof(ProxyRecord, secret), SCRAMBLED_SECRET_SIZE},
     {"AcctSharedSecret", offsetof(ProxyRecord, acct_secret), SCRAMBLED_SECRET_SIZE},
     {"IPAddress", offsetof(ProxyRecord, address), PROXY_ADDRESS_SIZE},
@@ -76,8 +81,11 @@ uint16_t read_proxy(ProxyRecord* record) {
     clear_proxy_fields(record);
     uint16_t status = lock_server();
     if (status != 0) return status;
-    status = read_present_properties(PROXY_CLASS, record->name, record, PROXY_PROPERTIES,
-                                     sizeof PROXY_PROPERTIES / sizeof PROXY_PROPERTIES[0]);
+    PropertyRead reads[sizeof PROXY_PROPERTIES / sizeof PROXY_PROPERTIES[0]];
+    uint32_t count = 0;
+    for (const ProxyProperty& property : PROXY_PROPERTIES)
+        reads[count++] = {property.name, (uint8_t*)record + property.offset, property.width, 0, false};
+    status = read_present_properties(PROXY_CLASS, record->name, reads, count);
     unlock_server();
     if (status != 0) {
         clear_proxy_fields(record);

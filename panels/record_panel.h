@@ -5,9 +5,6 @@
 
 #include "platform/prompt.h"
 
-// A name as typed in an Add dialog, as the database keeps it: upper case,
-// in the OEM character set. Empty when nothing usable was typed.
-void typed_object_name(const char* typed, char* name, uint32_t name_size);
 // What the save prompt's answer means: Yes saves (a failed save counts as
 // Cancel), No reverts; true when the panel may go on.
 bool follow_save_answer(PromptAnswer answer, bool (*save)(), void (*revert)());

@@ -16,18 +16,22 @@ bool block_has_name(const char* block, const char* name) {
 
 }  // namespace
 
-uint16_t read_present_properties(const char* cls, const char* object, void* record, const StoredProperty* properties,
-                                 uint32_t count) {
-    // Which properties the object has: an absent one is simply not set,
-    // while a failing read of a present one fails the load.
+uint16_t read_present_properties(const char* cls, const char* object, PropertyRead* reads, uint32_t count) {
+    for (uint32_t i = 0; i < count; ++i) {
+        reads[i].length = 0;
+        reads[i].present = false;
+    }
+    // Which properties the object has: listing them also fails for an
+    // object that is gone.
     char* present = nullptr;
     uint32_t size = 0;
     uint16_t status = db_list_all(cls, object, &present, &size);
     for (uint32_t i = 0; i < count && status == 0; ++i) {
-        const StoredProperty& property = properties[i];
-        if (!block_has_name(present, property.name)) continue;
-        uint16_t length = property.width;
-        status = db_get(cls, object, property.name, (uint8_t*)record + property.offset, &length);
+        PropertyRead& read = reads[i];
+        if (!block_has_name(present, read.name)) continue;
+        read.present = true;
+        read.length = read.capacity;
+        status = db_get(cls, object, read.name, read.area, &read.length);
     }
     free(present);
     return status;

@@ -1,19 +1,18 @@
-// Reading a record's fixed-width properties from one stored object.
+// Reading a record's properties when the object may lack some of them: a
+// property the object does not have reads as absent (length 0), while a
+// missing object or a failing read of a present property fails.
 #pragma once
 
 #include <stdint.h>
 
-// One property of a record: read into the record at `offset`, at most
-// `width` bytes.
-struct StoredProperty {
+struct PropertyRead {
     const char* name;
-    uint32_t offset;
-    uint16_t width;
+    void* area;
+    uint16_t capacity;
+    uint16_t length;  // out: bytes read; 0 when the object lacks the property
+    bool present;     // out
 };
 
-// Reads, in table order, each property the object has; one it lacks leaves
-// its bytes as they are (a later save writes only what is set). A failing
-// read of a present property ends the sequence with its status. The caller
-// holds the server lock.
-uint16_t read_present_properties(const char* cls, const char* object, void* record, const StoredProperty* properties,
-                                 uint32_t count);
+// Reads each present property, in order, inside the caller's lock; returns
+// the first failing status.
+uint16_t read_present_properties(const char* cls, const char* object, PropertyRead* reads, uint32_t count);

@@ -5,6 +5,9 @@
 
 // Puts a dialog in the middle of its owner, kept on the owner's monitor.
 void center_over_owner(HWND dialog);
+// Puts a dialog just right of `control` (left of it when the monitor ends
+// first), its top level with the control's, kept on the monitor.
+void place_beside(HWND dialog, HWND control);
 
 // A modal dialog from the program's template `template_id`; its procedure
 // finds `state` through dialog_state(). Returns what EndDialog was given.

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <stddef.h>
 #include <stdint.h>
 
 #include "ui/panel_commands.h"
@@ -14,3 +15,25 @@ LRESULT panel_send(HWND page, uint16_t command, LPARAM argument = 0);
 INT_PTR panel_answer(HWND page, LRESULT value);
 // The context a PANEL_ACTIVATE carries; a zeroed one when it carries none.
 PanelContext panel_context(LPARAM argument);
+
+// Which flag of a panel's controls structure enables each control of a page.
+template <typename Controls>
+struct ControlRule {
+    int id;
+    bool Controls::*enabled;
+};
+template <typename Controls, size_t N>
+void enable_controls(HWND page, const Controls& controls, const ControlRule<Controls> (&rules)[N]) {
+    for (const ControlRule<Controls>& rule : rules)
+        EnableWindow(GetDlgItem(page, rule.id), controls.*rule.enabled ? TRUE : FALSE);
+}
+
+// A control that has just been disabled must not keep the keyboard (and
+// disabling it may have taken the focus away altogether): the focus goes to
+// `fallback`.
+void keep_focus_usable(HWND page, HWND had_focus, HWND fallback);
+// Sets a field's text only when it differs, so that the caret and the
+// selection of a field being typed in stay where they are.
+void set_field_text(HWND page, int id, const char* text);
+// Refills a list box with `count` texts from `text_of` without flicker.
+void fill_list_box(HWND list, uint32_t count, void (*text_of)(uint32_t index, char* text, uint32_t text_size));

@@ -1,10 +1,14 @@
 // The clients panel's model against keelsim in this process.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
+#include <vector>
 
 #include "panels/clients.h"
 #include "tests/panels/panel_fixture.h"
+
 
 class ClientsTest : public PanelTest {
 protected:
@@ -14,11 +18,7 @@ protected:
     void TearDown() override;
 
     void choose(const char* name);
-    std::string stored(const char* client, const char* property) {
-        return stored_property(CLIENT_CLASS, client, property);
-    }
+    std::string stored(const char* client, const char* property);
     // Every property of a client as stored, for comparing before and after.
-    std::string stored_client(const char* client) {
-        return stored_object(CLIENT_CLASS, client, {"IPAddress", "SharedSecret", "AcctSharedSecret", "Product"});
-    }
+    std::string stored_client(const char* client);
 };

@@ -18,7 +18,7 @@ std::string secret_property(const char* property, const char* text, uint32_t see
     return line + "\"\n";
 }
 
-void PanelTest::open_server(const char* fixture) {
+void PanelTest::open_session(const char* fixture) {
     SimOptions options;
     if (!fixture) options.fixture_path = KEEL_DEMO_DIR "/server.fixture";
     start(fixture, options);
@@ -31,13 +31,18 @@ void PanelTest::open_server(const char* fixture) {
 void PanelTest::TearDown() {
     session_reset();
     set_host_resolver(nullptr);
-    secret_set_tick_source(nullptr);
     SimServerTest::TearDown();
 }
 
 std::string PanelTest::stored_property(const char* cls, const char* object, const char* property) {
     std::string value;
     return sim_get_property(server, cls, object, property, &value) ? value : std::string("<missing>");
+}
+
+std::vector<std::string> PanelTest::messages() const {
+    std::vector<std::string> texts;
+    for (const RecordedPrompt& asked : prompt.asked) texts.push_back(asked.text);
+    return texts;
 }
 
 std::string PanelTest::stored_object(const char* cls, const char* object,
@@ -47,10 +52,4 @@ std::string PanelTest::stored_object(const char* cls, const char* object,
     for (const char* property : properties)
         all += std::string(property) + "=" + stored_property(cls, object, property) + ";";
     return all;
-}
-
-std::vector<std::string> PanelTest::messages() const {
-    std::vector<std::string> texts;
-    for (const RecordedPrompt& asked : prompt.asked) texts.push_back(asked.text);
-    return texts;
 }

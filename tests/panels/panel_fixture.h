@@ -1,6 +1,6 @@
-// What every record panel's model tests share: keelsim in this process on a
-// fixture text (or the demo database), a session to it, and the scripted
-// prompt answering and recording every message.
+// A record panel's model against keelsim in this process: a server per test
+// on a fixture text (or the demo database), a session to it, and the
+// scripted prompt answering and recording every message.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,8 +19,9 @@ class PanelTest : public SimServerTest {
 protected:
     ScriptedPrompt prompt;
 
-    // Starts the server on `fixture` (null: the demo database) and opens the session.
-    void open_server(const char* fixture);
+    // Starts the server on `fixture` (null: the demo database) and opens
+    // the session.
+    void open_session(const char* fixture);
     void TearDown() override;
 
     // A property as stored, or "<missing>".

@@ -33,7 +33,7 @@ std::string two_targets() {
 class ProxiesTest : public PanelTest {
 protected:
     void open(const char* fixture) {
-        open_server(fixture);
+        open_session(fixture);
         proxies_reset();
         proxies_activate();
     }

@@ -3,6 +3,7 @@
 #include "panels/clients_ids.h"
 #include "panels/dialog_ids.h"
 #include "panels/proxies_ids.h"
+#include "panels/pools_ids.h"
 #include "resources/shell_ids.h"
 #include "shell/dialogs_win32.h"
 #include "shell/main_window_win32.h"
@@ -43,7 +44,7 @@ void show_clients() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_RAS_CLIEN
 // A client with both secrets, chosen as a click in the list chooses it.
 void select_hq_nas1() {
     HWND list = GetDlgItem(clients_page(), IDC_CLIENT_LIST);
-    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)"HQ-NAS1");
+    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "HQ-NAS1");
     if (index < 0) return;
     SendMessageA(list, LB_SETCURSEL, (WPARAM)index, 0);
     SendMessageA(clients_page(), WM_COMMAND, MAKEWPARAM(IDC_CLIENT_LIST, LBN_SELCHANGE), (LPARAM)list);
@@ -75,6 +76,42 @@ void open_add_proxy() { SendMessageA(GetDlgItem(proxies_page(), IDC_PROXY_ADD), 
 void check_roaming() {
     HWND dialog = tour_front_dialog();
     if (dialog) SendMessageA(GetDlgItem(dialog, IDC_ADD_ANY), BM_CLICK, 0, 0);
+}
+
+HWND pools_page() { return subdlg_page(panel_host(), IDC_PANEL_ADDRESS_POOLS - 200); }
+
+void show_pools() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_ADDRESS_POOLS), BM_CLICK, 0, 0); }
+
+// A pool of several ranges, one of them chosen as a click chooses it.
+void select_dialup_range() {
+    HWND page = pools_page();
+    HWND pools = GetDlgItem(page, IDC_POOL_LIST);
+    LRESULT index = SendMessageA(pools, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "DIALUP-POOL");
+    if (index < 0) return;
+    SendMessageA(pools, LB_SETCURSEL, (WPARAM)index, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_POOL_LIST, LBN_SELCHANGE), (LPARAM)pools);
+    HWND ranges = GetDlgItem(page, IDC_POOL_RANGES);
+    SendMessageA(ranges, LB_SETCURSEL, 1, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_POOL_RANGES, LBN_SELCHANGE), (LPARAM)ranges);
+}
+
+// Each returns when a later step closes the dialog.
+void open_add_pool() { SendMessageA(GetDlgItem(pools_page(), IDC_POOL_ADD), BM_CLICK, 0, 0); }
+void open_add_range() { SendMessageA(GetDlgItem(pools_page(), IDC_POOL_INSERT), BM_CLICK, 0, 0); }
+
+void type_pool_name() {
+    HWND dialog = tour_front_dialog();
+    if (!dialog) return;
+    SetDlgItemTextA(dialog, IDC_ADD_NAME, "wireless-pool");
+    SendDlgItemMessageA(dialog, IDC_ADD_NAME, EM_SETSEL, 64, 64);
+}
+
+void type_range() {
+    HWND dialog = tour_front_dialog();
+    if (!dialog) return;
+    SetDlgItemTextA(dialog, IDC_RANGE_START, "10.64.3.1");
+    SetDlgItemTextA(dialog, IDC_RANGE_COUNT, "126");
+    SendDlgItemMessageA(dialog, IDC_RANGE_COUNT, EM_SETSEL, 8, 8);
 }
 
 void back_to_servers() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_SERVERS), BM_CLICK, 0, 0); }
@@ -111,6 +148,16 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, open_add_proxy, false},
     {nullptr, check_roaming, false},
     {"proxies-add-roaming", nullptr, false},
+    {nullptr, show_pools, false},
+    {nullptr, select_dialup_range, false},
+    {"address-pools-selected", nullptr, false},
+    {nullptr, open_add_pool, false},
+    {nullptr, type_pool_name, false},
+    {"address-pools-add", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, open_add_range, false},
+    {nullptr, type_range, false},
+    {"address-pools-add-range", nullptr, false},
     {nullptr, close_front_dialog, false},
     {nullptr, back_to_servers, false},
     {nullptr, exit_console, false},

@@ -8,17 +8,17 @@
 
 #include <string.h>
 
-#include <functional>
 #include <string>
 
 #include "panels/clients.h"
-#include "platform/resolver.h"
 #include "panels/clients_ids.h"
 #include "panels/dialog_ids.h"
+#include "platform/resolver.h"
 #include "resources/shell_ids.h"
 #include "shell/main_window_win32.h"
 #include "shell/subdlg_win32.h"
 #include "tests/panels/clients_fixture.h"
+#include "tests/panels/gui/dialog_driver_win32.h"
 #include "tests/shell/gui/console_fixture_win32.h"
 
 namespace {

@@ -166,27 +166,3 @@ void ConsoleTest::spy_on_panels() {
 void ConsoleTest::connect() { click(servers_control(IDC_CONNECT)); }
 
 void ConsoleTest::disconnect() { click(servers_control(IDC_DISCONNECT)); }
-
-namespace {
-
-std::function<void(HWND)> g_dialog_action;
-
-void CALLBACK drive_dialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = GetActiveWindow();
-    // A modal dialog is shown only once its queue is empty: under load the
-    // timer can come first, when nothing of it is visible yet.
-    if (!dialog || dialog == main_window() || !g_dialog_action || !IsWindowVisible(dialog)) return;
-    KillTimer(nullptr, timer);
-    std::function<void(HWND)> action = g_dialog_action;
-    g_dialog_action = nullptr;
-    action(dialog);
-}
-
-}  // namespace
-
-void when_dialog_opens(std::function<void(HWND)> action) {
-    g_dialog_action = action;
-    SetTimer(nullptr, 0, 50, drive_dialog);
-}
-
-void forget_dialog_action() { g_dialog_action = nullptr; }

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,9 +41,6 @@ void press_alt(char character);
 // Clicks a button the way the mouse does and runs what follows.
 void click(HWND button);
 std::string window_text(HWND window);
-// Runs `action` on the next modal dialog to open, from inside its loop.
-void when_dialog_opens(std::function<void(HWND)> action);
-void forget_dialog_action();
 bool has_scroll_bar(HWND window);
 
 class ConsoleTest : public ::testing::Test {
