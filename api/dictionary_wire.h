@@ -6,11 +6,7 @@
 #include <stdint.h>
 
 #include "api/codec.h"
-
-enum DictionaryTable : uint16_t {
-    DICTIONARY_ATTRIBUTES = 2,   // records of 9 name, 11 number, 12 type, 13 flags
-    DICTIONARY_VALUE_NAMES = 4,  // records of 9 attribute, 10 value name, 11 value, 13 aux
-};
+#include "api/protocol.h"
 
 // The fields seen since the previous end of record (tag 14). Texts are cut
 // to 31 bytes; tag 13 keeps its low 16 bits.

@@ -11,6 +11,9 @@ const uint16_t STATUS_REQUEST_TOO_LARGE = 106;  // the request did not fit the r
 const uint16_t STATUS_LOCK_HELD = 107;
 const uint16_t STATUS_ACCESS_REFUSED = 113;   // open refused: access denied or logon failure
 const uint16_t STATUS_READ_AGAIN = 0x8000;
+// A reply that breaks the protocol: a listing that names nothing to continue
+// from, or that repeats the batch it was asked to continue after.
+const uint16_t STATUS_BAD_REPLY = 0x8001;
 const uint16_t STATUS_NO_SESSION = 0x8003;
 const uint16_t STATUS_TOO_MANY_RECORDS = 0xFFFF;
 

@@ -62,6 +62,7 @@ uint16_t append_instances(SaveContext* save, AttributeList* list, uint16_t list_
         if (!append_record(save->property, MAX_PROPERTY_LENGTH, used, instance, (uint16_t)(instance.flags | list_flag),
                            long_data))
             return STATUS_REQUEST_TOO_LARGE;
+        instance.written_index = *count;
         ++*count;
     }
     return 0;
@@ -91,8 +92,15 @@ uint16_t write_lists(void* context, const char* cls, const char* temp_name) {
     return 0;
 }
 
-void clear_written(AttributeList* list) {
-    for (uint16_t i = 0; i < list->count; ++i) list->items[i].state &= ~IS_WRITTEN;
+// After a save, a long record stands where the save wrote it; the next save
+// must look for it there.
+void finish_save(AttributeList* list, bool saved) {
+    for (uint16_t i = 0; i < list->count; ++i) {
+        AttributeInstance& instance = list->items[i];
+        if (saved && (instance.state & IS_LONG_VALUE) && !is_profile_instance(instance))
+            instance.long_index = instance.written_index;
+        instance.state &= ~IS_WRITTEN;
+    }
 }
 
 }  // namespace
@@ -103,8 +111,8 @@ uint16_t save_attribute_lists(AttributeRecord* record) {
     if (save.property && save.stored)
         status = create_object(record->class_name, record->object_name, write_lists, &save, TEMP_DELETE_IGNORE_RESULT,
                                TEMP_DELETE_AFTER_WRITE_FAILURE);
-    clear_written(&record->check_list);
-    clear_written(&record->return_list);
+    finish_save(&record->check_list, status == 0);
+    finish_save(&record->return_list, status == 0);
     free(save.property);
     free(save.stored);
     return status;

@@ -22,10 +22,10 @@ uint16_t dictionary_load_file(const char* path, SimDictionary* dictionary, std::
     std::string content;
     if (!read_file_bytes(path, &content)) {
         if (error) *error = "cannot read the file";
-        return 1;
+        return SIM_FILE_UNREADABLE;
     }
     std::vector<FixtureLine> lines;
-    if (!lex_fixture(content.data(), content.size(), &lines, error)) return 3;
+    if (!lex_fixture(content.data(), content.size(), &lines, error)) return SIM_NOT_UNDERSTOOD;
     for (const FixtureLine& line : lines) {
         const std::vector<std::string>& t = line.tokens;
         bool ok = false;
@@ -49,7 +49,7 @@ uint16_t dictionary_load_file(const char* path, SimDictionary* dictionary, std::
                 snprintf(text, sizeof text, "line %u: not understood", (unsigned)line.number);
                 *error = text;
             }
-            return 3;
+            return SIM_NOT_UNDERSTOOD;
         }
     }
     return 0;

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "sim/sim.h"
 #include "sim/state.h"
 
 // Applies the statements of `text` to *state. Dictionary files are read

@@ -219,7 +219,7 @@ bool apply_statement(ApplyContext* context, const std::vector<std::string>& toke
 uint16_t fixture_apply(SimState* state, const char* text, size_t length, const std::string& base_dir,
                        uint32_t now_ms, std::string* error) {
     std::vector<FixtureLine> lines;
-    if (!lex_fixture(text, length, &lines, error)) return 3;
+    if (!lex_fixture(text, length, &lines, error)) return SIM_NOT_UNDERSTOOD;
     ApplyContext context;
     context.state = state;
     context.base_dir = &base_dir;
@@ -232,7 +232,7 @@ uint16_t fixture_apply(SimState* state, const char* text, size_t length, const s
                 snprintf(prefix, sizeof prefix, "line %u: ", (unsigned)line.number);
                 *error = prefix + context.problem;
             }
-            return 3;
+            return SIM_NOT_UNDERSTOOD;
         }
     }
     return 0;
@@ -242,7 +242,7 @@ uint16_t fixture_load_file(SimState* state, const char* path, std::string* error
     std::string content;
     if (!read_file_bytes(path, &content)) {
         if (error) *error = std::string("cannot read ") + path;
-        return 1;
+        return SIM_FILE_UNREADABLE;
     }
     std::string problem;
     uint16_t status = fixture_apply(state, content.data(), content.size(), directory_of(path), 0, &problem);

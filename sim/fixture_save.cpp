@@ -140,7 +140,7 @@ uint16_t fixture_save_file(const SimState& state, uint32_t now_ms, const char* p
     if (!ok) {
         remove(temporary.c_str());
         if (error) *error = std::string("cannot save ") + path;
-        return 3;
+        return SIM_CANNOT_SAVE;
     }
     return 0;
 }

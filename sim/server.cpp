@@ -69,7 +69,7 @@ void sim_inject_fault(SimServer* server, const SimFault& fault) {
 
 uint16_t sim_add_fault(SimServer* server, const char* text) {
     SimFault fault;
-    if (!sim_parse_fault(text, &fault)) return 3;
+    if (!sim_parse_fault(text, &fault)) return SIM_NOT_UNDERSTOOD;
     sim_inject_fault(server, fault);
     return 0;
 }

@@ -129,11 +129,11 @@ uint16_t listener_start(SimServer* server, SimListener** out, std::string* error
     address.sun_family = AF_UNIX;
     if (!pipe_socket_path(pipe_name.c_str(), address.sun_path, sizeof address.sun_path)) {
         set_error(error, "cannot form the socket path for " + pipe_name);
-        return 104;
+        return SIM_CANNOT_LISTEN;
     }
     if (someone_listens(address)) {
         set_error(error, std::string("another server listens on ") + address.sun_path);
-        return 104;
+        return SIM_CANNOT_LISTEN;
     }
     unlink(address.sun_path);
 
@@ -150,7 +150,7 @@ uint16_t listener_start(SimServer* server, SimListener** out, std::string* error
             unlink(address.sun_path);
         }
         delete listener;
-        return 104;
+        return SIM_CANNOT_LISTEN;
     }
     server->listen_name = listener->path;
     listener->accept_thread = std::thread(accept_loop, listener);

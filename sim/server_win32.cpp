@@ -180,7 +180,7 @@ uint16_t listener_start(SimServer* server, SimListener** out, std::string* error
     HANDLE first = create_instance(true);
     if (first == INVALID_HANDLE_VALUE) {
         if (error) *error = std::string("cannot create ") + PIPE_NAME + " (another server may be running)";
-        return 104;
+        return SIM_CANNOT_LISTEN;
     }
     SimListener* listener = new SimListener;
     listener->server = server;
@@ -190,7 +190,7 @@ uint16_t listener_start(SimServer* server, SimListener** out, std::string* error
         CloseHandle(first);
         delete listener;
         if (error) *error = "cannot create an event";
-        return 104;
+        return SIM_CANNOT_LISTEN;
     }
     server->listen_name = PIPE_NAME;
     listener->accept_thread = std::thread(accept_loop, listener);

@@ -133,6 +133,18 @@ TEST_F(ListFixture, SortedListSkipsTheTemporaryObjectAndSortsUnsigned) {
     name_list_free(&list);
 }
 
+TEST_F(ListFixture, SortedListSkipsEmptyNamesAndReadsOn) {
+    fake.answer = [](const Bytes&) {
+        return ResponseBuilder().item(5, hex("41 00 00 42 00 00 43 00 00")).u16(6, 9).u16(8, 0).end();
+    };
+    NameList list;
+    ASSERT_EQ(db_list_sorted("Client", &list), 0);
+    ASSERT_EQ(list.count, 3u);
+    EXPECT_STREQ(name_list_at(&list, 0), "A");
+    EXPECT_STREQ(name_list_at(&list, 2), "C");
+    name_list_free(&list);
+}
+
 TEST_F(ListFixture, SortedListOfOneHundredThousandNames) {
     for (int i = 0; i < 100000; ++i) {
         char name[32];

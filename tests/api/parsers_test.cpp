@@ -279,12 +279,13 @@ TEST(DbData, CopiesNoMoreThanTheAnnouncedCapacity) {
 
 TEST(Admins, BatchAndItsFlags) {
     uint8_t area[16];
-    uint16_t length = 0, more = 0;
+    uint16_t length = 0;
+    bool more = false;
     Bytes bytes = ResponseBuilder().item(5, hex("41 00 42 00 00")).u16(6, 5).u16(7, 1).end();
     MessageBuffer buffer = response_buffer(bytes);
     EXPECT_EQ(parse_admin_batch(&buffer, area, sizeof area, &length, &more), 0);
     EXPECT_EQ(length, 5);
-    EXPECT_EQ(more, 1);
+    EXPECT_TRUE(more);
     EXPECT_EQ(memcmp(area, "A\0B\0", 5), 0);
 }
 

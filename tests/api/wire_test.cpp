@@ -59,7 +59,7 @@ TEST(Wire, EveryRequestKind) {
         {"db_rename", [] { db_rename("C", "O", "N"); },
          "0000 0100 0900 0200 0200 4300 0300 0200 4f00 0500 0200 4e00 0000"},
         {"get_statistics", [] { StatisticsCounters c; get_statistics(&c); }, "0000 0200 0100 0000"},
-        {"admin_enumerate", [&] { uint16_t more; admin_enumerate("", 1, 2, area, 64, &length, &more); },
+        {"admin_enumerate", [&] { bool more; admin_enumerate("", 1, 2, area, 64, &length, &more); },
          "0000 0300 0100 0400 0100 00 0200 0200 0100 0300 0200 0200 0600 0200 4000 0000"},
         {"admin_set", [] { admin_set("D\\u", 0, 2); },
          "0000 0300 0200 0400 0400 445c7500 0200 0200 0000 0300 0200 0200 0000"},
