@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "platform/hex.h"
 #include "sim/lexer.h"
 
 namespace {
@@ -40,22 +41,13 @@ bool is_absolute(const std::string& path) {
 }
 
 bool parse_hex_bytes(const std::string& hex, std::string* bytes) {
-    int high = -1;
-    for (char c : hex) {
-        if (c == ' ' || c == '\t') continue;
-        int digit;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else return false;
-        if (high < 0) {
-            high = digit;
-        } else {
-            bytes->push_back((char)(high * 16 + digit));
-            high = -1;
-        }
-    }
-    return high < 0;
+    std::string read(hex.size() / 2, '\0');
+    uint32_t length = 0;
+    if (parse_hex(hex.data(), hex.size(), HEX_BLANKS_ANYWHERE, (uint8_t*)&read[0], (uint32_t)read.size(), &length,
+                  nullptr) != HEX_OK)
+        return false;
+    bytes->append(read, 0, length);
+    return true;
 }
 
 bool apply_session(ApplyContext* context, const std::vector<std::string>& tokens) {
