@@ -28,12 +28,12 @@ void ClientsTest::open(const char* fixture) {
     clients_activate();
 }
 
-void ClientsTest::TearDown() {
+void ClientsTest::close() {
     clients_reset();
     session_reset();
     set_host_resolver(nullptr);
     secret_set_tick_source(nullptr);
-    SimServerTest::TearDown();
+    stop();
 }
 
 void ClientsTest::choose(const char* name) {

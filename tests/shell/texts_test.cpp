@@ -20,7 +20,7 @@ TEST(StringTable, EveryIdOnceAndFoundByTheLookup) {
     for (uint32_t i = 0; i < count; ++i) {
         const StringEntry& entry = table[i];
         EXPECT_TRUE(seen.insert(entry.id).second) << "id " << entry.id << " appears twice";
-        EXPECT_EQ(string_text(entry.id), entry.text);
+        EXPECT_STREQ(string_text(entry.id), entry.text) << "the lookup finds every entry";
         // The resource compiler caps a string at 4097 characters; load_text at 255.
         EXPECT_LT(std::string(entry.text).size(), LOAD_TEXT_SIZE) << entry.id;
     }
