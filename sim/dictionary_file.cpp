@@ -24,8 +24,12 @@ uint16_t dictionary_load_file(const char* path, SimDictionary* dictionary, std::
         if (error) *error = "cannot read the file";
         return SIM_FILE_UNREADABLE;
     }
+    return dictionary_parse(content.data(), content.size(), dictionary, error);
+}
+
+uint16_t dictionary_parse(const char* text, size_t length, SimDictionary* dictionary, std::string* error) {
     std::vector<FixtureLine> lines;
-    if (!lex_fixture(content.data(), content.size(), &lines, error)) return SIM_NOT_UNDERSTOOD;
+    if (!lex_fixture(text, length, &lines, error)) return SIM_NOT_UNDERSTOOD;
     for (const FixtureLine& line : lines) {
         const std::vector<std::string>& t = line.tokens;
         bool ok = false;

@@ -30,5 +30,8 @@ uint16_t fixture_save_file(const SimState& state, uint32_t now_ms, const char* p
 // The directory part of a path ("" when it has none), with its separator.
 std::string directory_of(const std::string& path);
 
-// Reads a dictionary file (attribute and value statements).
+// Reads a dictionary file (attribute and value statements): 0, 1 when the
+// file cannot be read, 3 when it is not understood.
 uint16_t dictionary_load_file(const char* path, SimDictionary* dictionary, std::string* error);
+// The same from text in memory.
+uint16_t dictionary_parse(const char* text, size_t length, SimDictionary* dictionary, std::string* error);
