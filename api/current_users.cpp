@@ -142,13 +142,12 @@ uint16_t fetch_current_users(void (*visit)(void* context, const CurrentUserRecor
             return 0;
         }
         // A server that ignores the key would send the same batch forever.
-        bool advanced = !has_last || memcmp(&last, &batch.records[batch.count - 1], sizeof last) != 0;
-        for (uint16_t i = 0; advanced && i < batch.count; ++i) visit(context, batch.records[i]);
-        last = batch.records[batch.count - 1];
-        if (!advanced) {
+        if (has_last && memcmp(&last, &batch.records[batch.count - 1], sizeof last) == 0) {
             current_user_batch_free(&batch);
-            return 0;
+            return STATUS_BAD_REPLY;
         }
+        for (uint16_t i = 0; i < batch.count; ++i) visit(context, batch.records[i]);
+        last = batch.records[batch.count - 1];
         has_last = true;
         current_user_batch_free(&batch);
     }

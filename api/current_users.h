@@ -32,7 +32,8 @@ uint16_t delete_current_user(const CurrentUserRecord* record);
 void current_user_batch_free(CurrentUserBatch* batch);
 
 // Every batch until one is empty or a request fails; `visit` sees each
-// record once. Returns the failing status, if any.
+// record once. Returns the failing status, if any; 0x8001 when a batch ends
+// on the record it was asked to continue after.
 uint16_t fetch_current_users(void (*visit)(void* context, const CurrentUserRecord& record), void* context);
 
 uint16_t parse_current_users(MessageBuffer* response, CurrentUserBatch* batch);

@@ -57,6 +57,13 @@ TEST(FaultyServer, ListingsThatCannotAdvanceFail) {
              name_list_free(&list);
              return status;
          }},
+        {"fetch_current_users, the same batch again",
+         [] {
+             ResponseBuilder r;
+             r.u16(3, 1).text(6, "alice").u8(4, 0);
+             return r.u16(8, 1).end();
+         },
+         [] { return fetch_current_users([](void*, const CurrentUserRecord&) {}, nullptr); }},
         {"admin_list, the same batch again",
          [&] { return ResponseBuilder().item(5, two_names).u16(6, 5).u16(7, 1).end(); },
          [] { return admin_list(ADMIN_USER, [](void*, const char*) {}, nullptr); }},
