@@ -47,6 +47,7 @@ enum DatabaseTag : uint16_t {
 // Service 2: the counters, one block of (u16 id, u32 value) records.
 const uint16_t STATISTICS_GET = 1;
 const uint16_t STATISTICS_TAG_COUNTERS = 3;
+const uint16_t STATISTICS_UP_TIME = 0;  // the counter of the server's up time in seconds
 
 // Service 3: administrators.
 enum AdminFunction : uint16_t {

@@ -8,7 +8,7 @@ uint16_t statistics(HandlerContext* context, MessageBuffer* reply) {
     SimServer* server = context->server;
     uint32_t now = server_now_ms(server);
     std::map<uint16_t, SimCounter> counters = server->state.counters;
-    counters[0];  // the up time is always reported
+    counters[STATISTICS_UP_TIME];  // always reported
     std::string block;
     for (const auto& entry : counters) {
         uint8_t record[6];
