@@ -9,8 +9,7 @@
 
 static const DataItemTags ADMIN_DATA_ITEMS = {ADMIN_TAG_NAMES, ADMIN_TAG_LENGTH, ADMIN_TAG_MORE};
 
-uint16_t parse_admin_batch(MessageBuffer* response, uint8_t* area, uint16_t capacity, uint16_t* length,
-                           bool* more) {
+uint16_t parse_admin_batch(MessageBuffer* response, uint8_t* area, uint16_t capacity, uint16_t* length, bool* more) {
     return read_data_items(response, ADMIN_DATA_ITEMS, area, capacity, length, more);
 }
 
@@ -50,7 +49,8 @@ uint16_t admin_list(uint16_t kind, void (*visit)(void* context, const char* name
         status = admin_enumerate(after, kind, ACCESS_FULL, area, ADMIN_NAMES_CAPACITY, &length, &more);
         if (status != 0) break;
         const char* last = nullptr;
-        uint32_t count = walk_names(area, length, [&](const char* name, uint32_t) { visit(context, name); }, &last);
+        uint32_t count = walk_names(
+            area, length, [&](const char* name, uint32_t) { visit(context, name); }, &last);
         // A "more" flag with no name to continue from ends the list.
         if (!more || count == 0) break;
         if (!batch_advances(after, last)) {

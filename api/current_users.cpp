@@ -41,10 +41,14 @@ static void make_time_key(CurrentUserRecord* record) {
 
 static void set_field(CurrentUserRecord* record, const ResponseItem& item) {
     switch (item.tag) {
-        case CU_TAG_RAS_CLIENT: copy_text_field(record->ras_client, CU_WIDTH_RAS_CLIENT, item.value, item.length); break;
+        case CU_TAG_RAS_CLIENT:
+            copy_text_field(record->ras_client, CU_WIDTH_RAS_CLIENT, item.value, item.length);
+            break;
         case CU_TAG_USER: copy_text_field(record->user_name, CU_WIDTH_USER, item.value, item.length); break;
         case CU_TAG_DN: copy_text_field(record->distinguished_name, CU_WIDTH_DN, item.value, item.length); break;
-        case CU_TAG_SESSION_ID: copy_text_field(record->session_id, CU_WIDTH_SESSION_ID, item.value, item.length); break;
+        case CU_TAG_SESSION_ID:
+            copy_text_field(record->session_id, CU_WIDTH_SESSION_ID, item.value, item.length);
+            break;
         case CU_TAG_TIME: copy_text_field(record->time_text, CU_WIDTH_TIME, item.value, item.length); break;
         case CU_TAG_PORT: copy_text_field(record->port_text, CU_WIDTH_PORT, item.value, item.length); break;
         case CU_TAG_PORT_TYPE: copy_text_field(record->port_type, CU_WIDTH_PORT_TYPE, item.value, item.length); break;

@@ -6,8 +6,7 @@
 #include "api/response.h"
 
 // Class, object and property in that order; an absent name is not sent.
-static MessageBuffer* db_begin(DatabaseFunction function, const char* cls, const char* object,
-                               const char* property) {
+static MessageBuffer* db_begin(DatabaseFunction function, const char* cls, const char* object, const char* property) {
     MessageBuffer* request = api_begin(SERVICE_DATABASE, function);
     msg_put_string(request, DB_TAG_CLASS, cls);
     msg_put_string(request, DB_TAG_OBJECT, object);

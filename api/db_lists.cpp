@@ -32,8 +32,8 @@ uint16_t db_list_all(const char* cls, const char* object, char** block, uint32_t
         data[used + length - 1] = 0;
         const char* last = nullptr;
         uint32_t batch_used = 0;
-        walk_names(data + used, length, [&](const char*, uint32_t name_length) { batch_used += name_length + 1; },
-                   &last);
+        walk_names(
+            data + used, length, [&](const char*, uint32_t name_length) { batch_used += name_length + 1; }, &last);
         // A batch that names nothing, or ends where the one before ended,
         // gives no name to continue from.
         if (more && !batch_advances(after, last)) {
@@ -100,10 +100,13 @@ uint16_t db_list_sorted(const char* cls, NameList* list) {
         if (length > 0) --length;
         bool out_of_memory = false;
         const char* last = nullptr;
-        uint32_t walked = walk_names(area, length, [&](const char* name, uint32_t name_length) {
-            if (out_of_memory || strcmp(name, TEMP_OBJECT_NAME) == 0) return;
-            out_of_memory = !name_list_add(list, name, name_length);
-        }, &last, EMPTY_NAME_SKIPPED);
+        uint32_t walked = walk_names(
+            area, length,
+            [&](const char* name, uint32_t name_length) {
+                if (out_of_memory || strcmp(name, TEMP_OBJECT_NAME) == 0) return;
+                out_of_memory = !name_list_add(list, name, name_length);
+            },
+            &last, EMPTY_NAME_SKIPPED);
         if (out_of_memory) {
             name_list_free(list);
             return STATUS_OUT_OF_MEMORY;

@@ -47,12 +47,8 @@ uint16_t read_dictionary_records(MessageBuffer* response, const DictionaryRecord
                 copy_text_field(fields.value_name, sizeof fields.value_name, item.value, item.length);
                 fields.has_value_name = true;
                 break;
-            case DICT_TAG_NUMBER:
-                fields.has_number = item_u32(item, &fields.number) || fields.has_number;
-                break;
-            case DICT_TAG_TYPE:
-                fields.has_type = item_u32(item, &fields.type) || fields.has_type;
-                break;
+            case DICT_TAG_NUMBER: fields.has_number = item_u32(item, &fields.number) || fields.has_number; break;
+            case DICT_TAG_TYPE: fields.has_type = item_u32(item, &fields.type) || fields.has_type; break;
             case DICT_TAG_FLAGS:
                 if (item.length == 4) {
                     fields.flags = get_le16(item.value);
@@ -65,8 +61,7 @@ uint16_t read_dictionary_records(MessageBuffer* response, const DictionaryRecord
                 if (!go_on) return 0;
                 break;
             }
-            default:
-                break;
+            default: break;
         }
     }
     return 0;

@@ -73,8 +73,7 @@ const uint32_t LOCK_WAIT_MS = 10000;
 // Response parsers, apart from the exchanges so they can be tested and fuzzed
 // on crafted bytes. Each returns the request's status.
 uint16_t parse_statistics(MessageBuffer* response, StatisticsCounters* counters);
-uint16_t parse_admin_batch(MessageBuffer* response, uint8_t* area, uint16_t capacity, uint16_t* length,
-                           bool* more);
+uint16_t parse_admin_batch(MessageBuffer* response, uint8_t* area, uint16_t capacity, uint16_t* length, bool* more);
 uint16_t parse_status_text(MessageBuffer* response, char* text, uint16_t capacity);
 uint16_t parse_product_list(MessageBuffer* response, ProductList* list, bool* has_list);
 // The lock table: `releasing` selects the unlock column.

@@ -28,9 +28,13 @@ uint16_t get_access_level(uint16_t* level) {
     return status;
 }
 
-uint16_t get_option_mask(uint32_t* mask) { return request_value(SERVICE_VERSION, VERSION_OPTION_MASK, VERSION_TAG_OPTION_MASK, mask, 4); }
+uint16_t get_option_mask(uint32_t* mask) {
+    return request_value(SERVICE_VERSION, VERSION_OPTION_MASK, VERSION_TAG_OPTION_MASK, mask, 4);
+}
 
-uint16_t get_service_version(uint32_t* version) { return request_value(SERVICE_VERSION, VERSION_SERVICE, VERSION_TAG_VERSION, version, 4); }
+uint16_t get_service_version(uint32_t* version) {
+    return request_value(SERVICE_VERSION, VERSION_SERVICE, VERSION_TAG_VERSION, version, 4);
+}
 
 uint16_t check_console_version(uint32_t console_version, uint32_t* required) {
     MessageBuffer* request = api_begin(SERVICE_VERSION, VERSION_CHECK_CONSOLE);

@@ -10,14 +10,14 @@ bool parse_hex_value(const char* text, std::string* bytes, std::string* error) {
     std::string read(text_length / 2, '\0');
     uint32_t length = 0;
     size_t at = 0;
-    HexResult result = parse_hex(text, text_length, HEX_BLANKS_BETWEEN_PAIRS, (uint8_t*)&read[0],
-                                 (uint32_t)read.size(), &length, &at);
+    HexResult result =
+        parse_hex(text, text_length, HEX_BLANKS_BETWEEN_PAIRS, (uint8_t*)&read[0], (uint32_t)read.size(), &length, &at);
     bytes->assign(read, 0, length);
     switch (result) {
-    case HEX_OK: return true;
-    case HEX_SPLIT_PAIR: *error = "a blank splits a pair of hex digits"; break;
-    case HEX_NOT_A_DIGIT: *error = std::string("\"") + text[at] + "\" is not a hex digit"; break;
-    default: *error = "hex digits come in pairs"; break;
+        case HEX_OK: return true;
+        case HEX_SPLIT_PAIR: *error = "a blank splits a pair of hex digits"; break;
+        case HEX_NOT_A_DIGIT: *error = std::string("\"") + text[at] + "\" is not a hex digit"; break;
+        default: *error = "hex digits come in pairs"; break;
     }
     return false;
 }

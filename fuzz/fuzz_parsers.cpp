@@ -61,9 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             product_list_free(&list);
             break;
         }
-        case 4:
-            parse_lock_result(&response, which & 0x80);
-            break;
+        case 4: parse_lock_result(&response, which & 0x80); break;
         case 5: {
             CurrentUserBatch batch;
             parse_current_users(&response, &batch);

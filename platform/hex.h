@@ -26,10 +26,10 @@ enum HexBlanks {
 
 enum HexResult {
     HEX_OK,
-    HEX_NOT_A_DIGIT,   // a character that is neither a digit nor an allowed blank
-    HEX_SPLIT_PAIR,    // a blank inside a pair
-    HEX_ODD_DIGITS,    // the last pair lacks its second digit
-    HEX_TOO_LONG,      // more bytes than `capacity`
+    HEX_NOT_A_DIGIT,  // a character that is neither a digit nor an allowed blank
+    HEX_SPLIT_PAIR,   // a blank inside a pair
+    HEX_ODD_DIGITS,   // the last pair lacks its second digit
+    HEX_TOO_LONG,     // more bytes than `capacity`
 };
 
 // Reads digit pairs into `bytes` (capacity bytes; null only checks the

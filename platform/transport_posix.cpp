@@ -38,9 +38,7 @@ static uint16_t posix_transact(TransportConnection* connection, const uint8_t* r
                                uint8_t* response, uint32_t response_capacity, uint32_t* bytes_read) {
     *bytes_read = 0;
     ssize_t sent;
-    do {
-        sent = send(connection->socket, request, request_length, MSG_NOSIGNAL);
-    } while (sent < 0 && errno == EINTR);
+    do { sent = send(connection->socket, request, request_length, MSG_NOSIGNAL); } while (sent < 0 && errno == EINTR);
     if (sent != (ssize_t)request_length) return TRANSPORT_FAILED;
 
     ssize_t received;

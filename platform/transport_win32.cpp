@@ -85,8 +85,7 @@ static uint16_t win32_transact(TransportConnection* connection, const uint8_t* r
         // Drain the rest of the oversized message so the next exchange starts clean.
         uint8_t scrap[4096];
         DWORD more = 0;
-        while (!ReadFile(connection->pipe, scrap, sizeof scrap, &more, nullptr) && GetLastError() == ERROR_MORE_DATA) {
-        }
+        while (!ReadFile(connection->pipe, scrap, sizeof scrap, &more, nullptr) && GetLastError() == ERROR_MORE_DATA) {}
     }
     return TRANSPORT_FAILED;
 }

@@ -33,23 +33,23 @@ void connection_closed(SimServer* server, uint32_t connection) {
 
 static uint16_t run_handler(HandlerContext* context, const Request& request, MessageBuffer* reply) {
     switch (request.service) {
-    case SERVICE_DATABASE: return handle_database(context, request, reply);
-    case SERVICE_ADMIN: return handle_admins(context, request, reply);
-    case SERVICE_DICTIONARY: return handle_dictionary(context, request, reply);
-    case SERVICE_CURRENT_USERS: return handle_sessions(context, request, reply);
-    case SERVICE_LOCK: return handle_locks(context, request, reply);
-    case SERVICE_STATISTICS:
-    case SERVICE_ACCESS:
-    case SERVICE_STATUS_TEXT:
-    case SERVICE_PRODUCTS:
-    case SERVICE_KEEP_ALIVE:
-    case SERVICE_VERSION: return handle_info(context, request, reply);
-    default: return SIM_STATUS_UNKNOWN_REQUEST;
+        case SERVICE_DATABASE: return handle_database(context, request, reply);
+        case SERVICE_ADMIN: return handle_admins(context, request, reply);
+        case SERVICE_DICTIONARY: return handle_dictionary(context, request, reply);
+        case SERVICE_CURRENT_USERS: return handle_sessions(context, request, reply);
+        case SERVICE_LOCK: return handle_locks(context, request, reply);
+        case SERVICE_STATISTICS:
+        case SERVICE_ACCESS:
+        case SERVICE_STATUS_TEXT:
+        case SERVICE_PRODUCTS:
+        case SERVICE_KEEP_ALIVE:
+        case SERVICE_VERSION: return handle_info(context, request, reply);
+        default: return SIM_STATUS_UNKNOWN_REQUEST;
     }
 }
 
-ServeAction serve_request(SimServer* server, uint32_t connection, const uint8_t* data, uint32_t length,
-                          bool oversized, std::vector<uint8_t>* reply_bytes) {
+ServeAction serve_request(SimServer* server, uint32_t connection, const uint8_t* data, uint32_t length, bool oversized,
+                          std::vector<uint8_t>* reply_bytes) {
     Request request;
     bool well_formed = parse_request(data, length, &request) && !oversized;
     bool has_header = length >= MSG_HEADER_SIZE;

@@ -13,8 +13,8 @@
 // relative to `base_dir` ("" = the current directory). Counters set here start
 // counting at `now_ms`. On failure returns 3 with the line in *error; *state
 // may then be half changed, so callers apply to a copy.
-uint16_t fixture_apply(SimState* state, const char* text, size_t length, const std::string& base_dir,
-                       uint32_t now_ms, std::string* error);
+uint16_t fixture_apply(SimState* state, const char* text, size_t length, const std::string& base_dir, uint32_t now_ms,
+                       std::string* error);
 
 // Loads a fixture file over *state: 0, 1 when the file cannot be read, 3 when
 // it is not understood.

@@ -63,14 +63,22 @@ bool apply_session(ApplyContext* context, const std::vector<std::string>& tokens
         std::string key = token.substr(0, equals);
         std::string value = token.substr(equals + 1);
         std::string* field = nullptr;
-        if (key == "client") field = &session.client;
-        else if (key == "user") field = &session.user;
-        else if (key == "dn") field = &session.dn;
-        else if (key == "session-id") field = &session.session_id;
-        else if (key == "time") field = &session.time;
-        else if (key == "port") field = &session.port;
-        else if (key == "port-type") field = &session.port_type;
-        else if (key == "ip") field = &session.ip;
+        if (key == "client")
+            field = &session.client;
+        else if (key == "user")
+            field = &session.user;
+        else if (key == "dn")
+            field = &session.dn;
+        else if (key == "session-id")
+            field = &session.session_id;
+        else if (key == "time")
+            field = &session.time;
+        else if (key == "port")
+            field = &session.port;
+        else if (key == "port-type")
+            field = &session.port_type;
+        else if (key == "ip")
+            field = &session.ip;
         if (!field) {
             context->problem = "unknown session field \"" + key + "\"";
             return false;
@@ -130,10 +138,12 @@ struct StatementShape {
 };
 
 const StatementShape SHAPES[] = {
-    {"service-version", 2, 2},   {"required-console-version", 2, 2}, {"access-level", 2, 2},
-    {"option-mask", 2, 2},       {"status-text", 2, 2},              {"product", 3, 3},
-    {"admin", 3, 3},             {"counter", 3, 4},                  {"session", 1, 64},
-    {"dictionary", 3, 3},        {"class", 2, 2},                    {"object", 3, 3},
+    {"service-version", 2, 2}, {"required-console-version", 2, 2},
+    {"access-level", 2, 2},    {"option-mask", 2, 2},
+    {"status-text", 2, 2},     {"product", 3, 3},
+    {"admin", 3, 3},           {"counter", 3, 4},
+    {"session", 1, 64},        {"dictionary", 3, 3},
+    {"class", 2, 2},           {"object", 3, 3},
     {"property", 4, 4},
 };
 
@@ -166,9 +176,7 @@ bool apply_statement(ApplyContext* context, const std::vector<std::string>& toke
         state->status_text = tokens[1];
         return true;
     }
-    if (keyword == "property") {
-        return check_names(context, tokens, 1) && apply_property(context, tokens);
-    }
+    if (keyword == "property") { return check_names(context, tokens, 1) && apply_property(context, tokens); }
     if (!check_names(context, tokens, 1)) return false;
     if (keyword == "product") {
         SimProduct product;
@@ -178,8 +186,10 @@ bool apply_statement(ApplyContext* context, const std::vector<std::string>& toke
         return true;
     }
     if (keyword == "admin") {
-        if (tokens[1] == "user") state->admin_users.insert(tokens[2]);
-        else if (tokens[1] == "group") state->admin_groups.insert(tokens[2]);
+        if (tokens[1] == "user")
+            state->admin_users.insert(tokens[2]);
+        else if (tokens[1] == "group")
+            state->admin_groups.insert(tokens[2]);
         else {
             context->problem = "admin kind is user or group";
             return false;
@@ -208,8 +218,8 @@ bool apply_statement(ApplyContext* context, const std::vector<std::string>& toke
 
 }  // namespace
 
-uint16_t fixture_apply(SimState* state, const char* text, size_t length, const std::string& base_dir,
-                       uint32_t now_ms, std::string* error) {
+uint16_t fixture_apply(SimState* state, const char* text, size_t length, const std::string& base_dir, uint32_t now_ms,
+                       std::string* error) {
     std::vector<FixtureLine> lines;
     if (!lex_fixture(text, length, &lines, error)) return SIM_NOT_UNDERSTOOD;
     ApplyContext context;

@@ -56,8 +56,8 @@ static void append_property(std::string* out, const std::string& name, const std
 
 static void append_session(std::string* out, const SimSession& session) {
     const std::pair<const char*, const std::string*> fields[] = {
-        {"client", &session.client}, {"user", &session.user},           {"dn", &session.dn},
-        {"session-id", &session.session_id}, {"time", &session.time},   {"port", &session.port},
+        {"client", &session.client},         {"user", &session.user}, {"dn", &session.dn},
+        {"session-id", &session.session_id}, {"time", &session.time}, {"port", &session.port},
         {"port-type", &session.port_type},   {"ip", &session.ip},
     };
     out->append("session");

@@ -18,7 +18,8 @@ std::set<std::string>* admins_of_kind(SimState* state, uint16_t kind) {
 uint16_t enumerate(HandlerContext* context, const Request& request, MessageBuffer* reply) {
     std::string after;
     uint16_t kind, level, capacity;
-    if (!read_u16(find_item(request, ADMIN_TAG_KIND), &kind) || !read_u16(find_item(request, ADMIN_TAG_LEVEL), &level) ||
+    if (!read_u16(find_item(request, ADMIN_TAG_KIND), &kind) ||
+        !read_u16(find_item(request, ADMIN_TAG_LEVEL), &level) ||
         !read_u16(find_item(request, ADMIN_TAG_CAPACITY), &capacity)) {
         return SIM_STATUS_BAD_REQUEST;
     }
@@ -35,8 +36,8 @@ uint16_t enumerate(HandlerContext* context, const Request& request, MessageBuffe
     uint32_t limit = room > overhead ? room - overhead : 0;
     if (capacity < limit) limit = capacity;
     auto first = after.empty() ? listed.begin() : listed.upper_bound(after);
-    NamesBlock block = pack_names(first, listed.end(), [](const std::string& s) -> const std::string& { return s; },
-                                  limit);
+    NamesBlock block = pack_names(
+        first, listed.end(), [](const std::string& s) -> const std::string& { return s; }, limit);
     msg_put_bytes(reply, ADMIN_TAG_NAMES, block.bytes.data(), (uint32_t)block.bytes.size());
     msg_put_u16(reply, ADMIN_TAG_LENGTH, (uint16_t)block.bytes.size());
     msg_put_u16(reply, ADMIN_TAG_MORE, block.more ? 1 : 0);
@@ -47,7 +48,8 @@ uint16_t set_admin(HandlerContext* context, const Request& request) {
     std::string name;
     uint16_t kind, level;
     if (!read_text(find_item(request, ADMIN_TAG_NAME), &name) || name.empty() ||
-        !read_u16(find_item(request, ADMIN_TAG_KIND), &kind) || !read_u16(find_item(request, ADMIN_TAG_LEVEL), &level)) {
+        !read_u16(find_item(request, ADMIN_TAG_KIND), &kind) ||
+        !read_u16(find_item(request, ADMIN_TAG_LEVEL), &level)) {
         return SIM_STATUS_BAD_REQUEST;
     }
     std::set<std::string>* admins = admins_of_kind(&context->server->state, kind);
@@ -68,8 +70,8 @@ uint16_t set_admin(HandlerContext* context, const Request& request) {
 
 uint16_t handle_admins(HandlerContext* context, const Request& request, MessageBuffer* reply) {
     switch (request.function) {
-    case ADMIN_ENUMERATE: return enumerate(context, request, reply);
-    case ADMIN_SET: return set_admin(context, request);
-    default: return SIM_STATUS_UNKNOWN_REQUEST;
+        case ADMIN_ENUMERATE: return enumerate(context, request, reply);
+        case ADMIN_SET: return set_admin(context, request);
+        default: return SIM_STATUS_UNKNOWN_REQUEST;
     }
 }

@@ -39,7 +39,8 @@ uint16_t set_property(HandlerContext* context, const Request& request, bool text
         bytes.push_back('\0');
     } else {
         uint16_t length;
-        if (!read_u16(find_item(request, DB_TAG_LENGTH), &length) || length != value->length) return SIM_STATUS_BAD_REQUEST;
+        if (!read_u16(find_item(request, DB_TAG_LENGTH), &length) || length != value->length)
+            return SIM_STATUS_BAD_REQUEST;
         bytes.assign((const char*)value->value, value->length);
     }
     SimProperties* object = find_object(&context->server->state, names);
@@ -126,17 +127,16 @@ uint16_t enumerate(HandlerContext* context, const Request& request, MessageBuffe
         }
         if (!object) return SIM_STATUS_NOT_FOUND;
         auto first = has_after ? object->upper_bound(after) : object->begin();
-        block = pack_names(first, object->end(), [](const SimProperties::value_type& p) -> const std::string& {
-            return p.first;
-        }, limit);
+        block = pack_names(
+            first, object->end(), [](const SimProperties::value_type& p) -> const std::string& { return p.first; },
+            limit);
     } else {
         // A class nobody has created yet simply has no objects.
         static const SimObjects NO_OBJECTS;
         const SimObjects& objects = cls != state.classes.end() ? cls->second : NO_OBJECTS;
         auto first = has_after ? objects.upper_bound(after) : objects.begin();
-        block = pack_names(first, objects.end(), [](const SimObjects::value_type& o) -> const std::string& {
-            return o.first;
-        }, limit);
+        block = pack_names(
+            first, objects.end(), [](const SimObjects::value_type& o) -> const std::string& { return o.first; }, limit);
     }
     msg_put_bytes(reply, DB_TAG_VALUE, block.bytes.data(), (uint32_t)block.bytes.size());
     msg_put_u16(reply, DB_TAG_LENGTH, (uint16_t)block.bytes.size());
@@ -169,14 +169,14 @@ uint16_t rename_object(HandlerContext* context, const Request& request) {
 
 uint16_t handle_database(HandlerContext* context, const Request& request, MessageBuffer* reply) {
     switch (request.function) {
-    case DB_SET_TEXT: return set_property(context, request, true);
-    case DB_SET: return set_property(context, request, false);
-    case DB_GET: return get_property(context, request, reply);
-    case DB_CREATE: return create_object(context, request);
-    case DB_DELETE: return delete_object(context, request);
-    case DB_EXISTS: return object_exists(context, request, reply);
-    case DB_ENUMERATE: return enumerate(context, request, reply);
-    case DB_RENAME: return rename_object(context, request);
-    default: return SIM_STATUS_UNKNOWN_REQUEST;
+        case DB_SET_TEXT: return set_property(context, request, true);
+        case DB_SET: return set_property(context, request, false);
+        case DB_GET: return get_property(context, request, reply);
+        case DB_CREATE: return create_object(context, request);
+        case DB_DELETE: return delete_object(context, request);
+        case DB_EXISTS: return object_exists(context, request, reply);
+        case DB_ENUMERATE: return enumerate(context, request, reply);
+        case DB_RENAME: return rename_object(context, request);
+        default: return SIM_STATUS_UNKNOWN_REQUEST;
     }
 }

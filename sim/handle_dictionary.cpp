@@ -56,5 +56,6 @@ uint16_t handle_dictionary(HandlerContext* context, const Request& request, Mess
         return SIM_STATUS_UNKNOWN_REQUEST;
     const SimDictionary* dictionary = requested_dictionary(state, request);
     if (!dictionary) return SIM_STATUS_NOT_FOUND;
-    return request.function == DICTIONARY_ATTRIBUTES ? attribute_table(*dictionary, reply) : value_table(*dictionary, reply);
+    return request.function == DICTIONARY_ATTRIBUTES ? attribute_table(*dictionary, reply)
+                                                     : value_table(*dictionary, reply);
 }

@@ -46,21 +46,16 @@ uint16_t products(HandlerContext* context, MessageBuffer* reply) {
 uint16_t versions(HandlerContext* context, const Request& request, MessageBuffer* reply) {
     const SimState& state = context->server->state;
     switch (request.function) {
-    case VERSION_OPTION_MASK:
-        msg_put_u32(reply, VERSION_TAG_OPTION_MASK, state.option_mask);
-        return SIM_STATUS_OK;
-    case VERSION_SERVICE:
-        msg_put_u32(reply, VERSION_TAG_VERSION, state.service_version);
-        return SIM_STATUS_OK;
-    case VERSION_CHECK_CONSOLE: {
-        uint32_t console_version;
-        if (!read_u32(find_item(request, VERSION_TAG_VERSION), &console_version)) return SIM_STATUS_BAD_REQUEST;
-        // The required version goes back either way, for the refusal message.
-        msg_put_u32(reply, VERSION_TAG_VERSION, state.required_console_version);
-        return console_version >= state.required_console_version ? SIM_STATUS_OK : SIM_STATUS_DENIED;
-    }
-    default:
-        return SIM_STATUS_UNKNOWN_REQUEST;
+        case VERSION_OPTION_MASK: msg_put_u32(reply, VERSION_TAG_OPTION_MASK, state.option_mask); return SIM_STATUS_OK;
+        case VERSION_SERVICE: msg_put_u32(reply, VERSION_TAG_VERSION, state.service_version); return SIM_STATUS_OK;
+        case VERSION_CHECK_CONSOLE: {
+            uint32_t console_version;
+            if (!read_u32(find_item(request, VERSION_TAG_VERSION), &console_version)) return SIM_STATUS_BAD_REQUEST;
+            // The required version goes back either way, for the refusal message.
+            msg_put_u32(reply, VERSION_TAG_VERSION, state.required_console_version);
+            return console_version >= state.required_console_version ? SIM_STATUS_OK : SIM_STATUS_DENIED;
+        }
+        default: return SIM_STATUS_UNKNOWN_REQUEST;
     }
 }
 
@@ -69,26 +64,25 @@ uint16_t versions(HandlerContext* context, const Request& request, MessageBuffer
 uint16_t handle_info(HandlerContext* context, const Request& request, MessageBuffer* reply) {
     uint16_t function = request.function;
     switch (request.service) {
-    case SERVICE_STATISTICS:
-        if (function == STATISTICS_GET) return statistics(context, reply);
-        break;
-    case SERVICE_ACCESS:
-        if (function == ACCESS_GET_LEVEL) {
-            msg_put_u16(reply, ACCESS_TAG_LEVEL, context->server->state.access_level);
-            return SIM_STATUS_OK;
-        }
-        break;
-    case SERVICE_STATUS_TEXT:
-        if (function == STATUS_TEXT_GET) return status_text(context, request, reply);
-        break;
-    case SERVICE_PRODUCTS:
-        if (function == PRODUCTS_GET) return products(context, reply);
-        break;
-    case SERVICE_KEEP_ALIVE:
-        if (function == KEEP_ALIVE_SEND) return SIM_STATUS_OK;
-        break;
-    case SERVICE_VERSION:
-        return versions(context, request, reply);
+        case SERVICE_STATISTICS:
+            if (function == STATISTICS_GET) return statistics(context, reply);
+            break;
+        case SERVICE_ACCESS:
+            if (function == ACCESS_GET_LEVEL) {
+                msg_put_u16(reply, ACCESS_TAG_LEVEL, context->server->state.access_level);
+                return SIM_STATUS_OK;
+            }
+            break;
+        case SERVICE_STATUS_TEXT:
+            if (function == STATUS_TEXT_GET) return status_text(context, request, reply);
+            break;
+        case SERVICE_PRODUCTS:
+            if (function == PRODUCTS_GET) return products(context, reply);
+            break;
+        case SERVICE_KEEP_ALIVE:
+            if (function == KEEP_ALIVE_SEND) return SIM_STATUS_OK;
+            break;
+        case SERVICE_VERSION: return versions(context, request, reply);
     }
     return SIM_STATUS_UNKNOWN_REQUEST;
 }

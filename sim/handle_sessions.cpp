@@ -126,8 +126,8 @@ uint16_t delete_session(HandlerContext* context, const Request& request) {
 
 uint16_t handle_sessions(HandlerContext* context, const Request& request, MessageBuffer* reply) {
     switch (request.function) {
-    case CURRENT_USERS_LIST: return list_sessions(context, request, reply);
-    case CURRENT_USERS_DELETE: return delete_session(context, request);
-    default: return SIM_STATUS_UNKNOWN_REQUEST;
+        case CURRENT_USERS_LIST: return list_sessions(context, request, reply);
+        case CURRENT_USERS_DELETE: return delete_session(context, request);
+        default: return SIM_STATUS_UNKNOWN_REQUEST;
     }
 }

@@ -26,24 +26,22 @@ static bool lex_quoted(const char* text, size_t end, size_t* at, std::string* to
         if (i >= end) break;
         char e = text[i++];
         switch (e) {
-        case '\\': token->push_back('\\'); break;
-        case '"': token->push_back('"'); break;
-        case 'n': token->push_back('\n'); break;
-        case 'r': token->push_back('\r'); break;
-        case 't': token->push_back('\t'); break;
-        case 'x': {
-            uint8_t high, low;
-            if (i + 1 >= end || !hex_digit_value(text[i], &high) || !hex_digit_value(text[i + 1], &low)) {
-                *problem = "\\x needs two hex digits";
-                return false;
+            case '\\': token->push_back('\\'); break;
+            case '"': token->push_back('"'); break;
+            case 'n': token->push_back('\n'); break;
+            case 'r': token->push_back('\r'); break;
+            case 't': token->push_back('\t'); break;
+            case 'x': {
+                uint8_t high, low;
+                if (i + 1 >= end || !hex_digit_value(text[i], &high) || !hex_digit_value(text[i + 1], &low)) {
+                    *problem = "\\x needs two hex digits";
+                    return false;
+                }
+                token->push_back((char)(high * 16 + low));
+                i += 2;
+                break;
             }
-            token->push_back((char)(high * 16 + low));
-            i += 2;
-            break;
-        }
-        default:
-            *problem = "unknown escape";
-            return false;
+            default: *problem = "unknown escape"; return false;
         }
     }
     if (i >= end) {
@@ -112,20 +110,20 @@ void append_quoted(std::string* out, const std::string& bytes) {
     out->push_back('"');
     for (unsigned char c : bytes) {
         switch (c) {
-        case '\\': out->append("\\\\"); break;
-        case '"': out->append("\\\""); break;
-        case '\n': out->append("\\n"); break;
-        case '\r': out->append("\\r"); break;
-        case '\t': out->append("\\t"); break;
-        default:
-            if (c >= 0x20 && c < 0x7F) {
-                out->push_back((char)c);
-            } else {
-                char pair[2];
-                put_hex_byte(c, pair);
-                out->append("\\x");
-                out->append(pair, 2);
-            }
+            case '\\': out->append("\\\\"); break;
+            case '"': out->append("\\\""); break;
+            case '\n': out->append("\\n"); break;
+            case '\r': out->append("\\r"); break;
+            case '\t': out->append("\\t"); break;
+            default:
+                if (c >= 0x20 && c < 0x7F) {
+                    out->push_back((char)c);
+                } else {
+                    char pair[2];
+                    put_hex_byte(c, pair);
+                    out->append("\\x");
+                    out->append(pair, 2);
+                }
         }
     }
     out->push_back('"');

@@ -122,8 +122,8 @@ void set_error(std::string* error, const std::string& text) {
 }  // namespace
 
 uint16_t listener_start(SimServer* server, SimListener** out, std::string* error) {
-    std::string pipe_name = "\\\\" + (server->host.empty() ? std::string(".") : server->host) +
-                            "\\pipe\\RADIUS Server API";
+    std::string pipe_name =
+        "\\\\" + (server->host.empty() ? std::string(".") : server->host) + "\\pipe\\RADIUS Server API";
     sockaddr_un address;
     memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
@@ -166,9 +166,7 @@ void listener_stop(SimListener* listener) {
         for (PosixConnection* connection : listener->connections) shutdown(connection->fd, SHUT_RDWR);
     }
     ssize_t written;
-    do {
-        written = write(listener->wake[1], "x", 1);
-    } while (written < 0 && errno == EINTR);
+    do { written = write(listener->wake[1], "x", 1); } while (written < 0 && errno == EINTR);
     listener->accept_thread.join();
     join_and_close(&listener->connections);
     close(listener->listen_fd);

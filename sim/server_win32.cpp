@@ -128,8 +128,7 @@ bool wait_for_client(HANDLE instance, HANDLE event, HANDLE stop_event) {
     DWORD error = GetLastError();
     if (error == ERROR_PIPE_CONNECTED) return true;
     DWORD ignored;
-    return error == ERROR_IO_PENDING &&
-           complete_io(instance, &overlapped, FALSE, stop_event, &ignored) == IO_DONE;
+    return error == ERROR_IO_PENDING && complete_io(instance, &overlapped, FALSE, stop_event, &ignored) == IO_DONE;
 }
 
 void accept_loop(SimListener* listener) {

@@ -20,7 +20,7 @@ namespace {
 
 // Serves the names of one class in batches no larger than the capacity.
 struct EnumerateServer {
-    std::vector<std::string> names;  // served in this order
+    std::vector<std::string> names;   // served in this order
     std::vector<std::string> afters;  // item 5 of each request ("" when absent)
     uint16_t fail_at_request = 0;     // 1-based; 0 = never
 

@@ -22,8 +22,8 @@ const size_t PATIENCE = 50;
 
 struct Case {
     const char* what;
-    std::function<Bytes()> batch;                 // one batch, more flag set
-    std::function<uint16_t()> list;               // the listing under test
+    std::function<Bytes()> batch;    // one batch, more flag set
+    std::function<uint16_t()> list;  // the listing under test
 };
 
 void run_case(const Case& c) {
@@ -66,7 +66,10 @@ TEST(FaultyServer, ListingsThatCannotAdvanceFail) {
          [] { return fetch_current_users([](void*, const CurrentUserRecord&) {}, nullptr); }},
         {"admin_list, the same batch again",
          [&] { return ResponseBuilder().item(5, two_names).u16(6, 5).u16(7, 1).end(); },
-         [] { return admin_list(ADMIN_USER, [](void*, const char*) {}, nullptr); }},
+         [] {
+             return admin_list(
+                 ADMIN_USER, [](void*, const char*) {}, nullptr);
+         }},
     };
     for (const Case& c : cases) run_case(c);
 }
@@ -90,9 +93,7 @@ TEST(FaultyServer, CurrentUsersStatusItemReplacesTheHeader) {
         CurrentUserBatch batch;
         EXPECT_EQ(parse_current_users(&buffer, &batch), row.expected) << row.header;
         EXPECT_EQ(batch.count, row.records) << row.header;
-        if (row.records && batch.count) {
-            EXPECT_STREQ(batch.records[0].user_name, "alice");
-        }
+        if (row.records && batch.count) { EXPECT_STREQ(batch.records[0].user_name, "alice"); }
         current_user_batch_free(&batch);
     }
 }

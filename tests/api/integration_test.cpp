@@ -211,8 +211,8 @@ TEST_F(Connected, CurrentUsersInBatchesAndDelete) {
     struct Seen {
         std::vector<CurrentUserRecord> records;
     } seen;
-    ASSERT_EQ(fetch_current_users([](void* c, const CurrentUserRecord& r) { ((Seen*)c)->records.push_back(r); },
-                                  &seen), 0);
+    ASSERT_EQ(fetch_current_users([](void* c, const CurrentUserRecord& r) { ((Seen*)c)->records.push_back(r); }, &seen),
+              0);
     ASSERT_EQ(seen.records.size(), 100u);
     EXPECT_EQ(sim_request_count(server, 7, 1), 3u) << "72, 28, then an empty batch";
 
@@ -224,8 +224,8 @@ TEST_F(Connected, CurrentUsersInBatchesAndDelete) {
     EXPECT_EQ(victim->ip_address, 0x0A000402u);
     ASSERT_EQ(delete_current_user(victim), 0);
     seen.records.clear();
-    ASSERT_EQ(fetch_current_users([](void* c, const CurrentUserRecord& r) { ((Seen*)c)->records.push_back(r); },
-                                  &seen), 0);
+    ASSERT_EQ(fetch_current_users([](void* c, const CurrentUserRecord& r) { ((Seen*)c)->records.push_back(r); }, &seen),
+              0);
     EXPECT_EQ(seen.records.size(), 99u);
 }
 
@@ -236,9 +236,8 @@ TEST_F(Connected, CurrentUsersWithLongFieldsAreListedPastAndDeleted) {
     std::string fixture;
     for (int i = 0; i < 100; ++i) {
         std::string n = std::to_string(i);
-        fixture += "session client=NAS-NAMED-LONGER-THAN-THIRTY-ONE-BYTES-" + n + " user=" + std::string(300, 'u') +
-                   n + " session-id=S" + n + " port=1234567890" + n + " port-type=" + std::string(40, 't') + n +
-                   "\n";
+        fixture += "session client=NAS-NAMED-LONGER-THAN-THIRTY-ONE-BYTES-" + n + " user=" + std::string(300, 'u') + n +
+                   " session-id=S" + n + " port=1234567890" + n + " port-type=" + std::string(40, 't') + n + "\n";
     }
     connect(fixture.c_str());
     std::vector<CurrentUserRecord> seen;

@@ -302,7 +302,8 @@ TEST_F(ListStore, LongValueFoundAgainAfterASaveMovedIt) {
         std::vector<Rec> expected;
     };
     const Move moves[] = {
-        {"earlier removed", [](AttributeList* l, const AttributeInstance&) { attribute_list_remove(l, 0); },
+        {"earlier removed",
+         [](AttributeList* l, const AttributeInstance&) { attribute_list_remove(l, 0); },
          {long_rec}},
         {"earlier added",
          [](AttributeList* l, const AttributeInstance& a) { ASSERT_TRUE(attribute_list_insert(l, 0, a)); },
