@@ -330,6 +330,25 @@ TEST_F(ListStore, LongValueFoundAgainAfterASaveMovedIt) {
     }
 }
 
+// A panel's Reset brings back the instances as loaded, with the position the
+// long record had before a save moved it; the record is still found.
+TEST_F(ListStore, LongValueFoundFromASnapshotTakenBeforeTheSaveThatMovedIt) {
+    const std::string long_text = std::string(150, 'S') + '\0';
+    const std::string original = property({{0, 0x21, text_bytes("short")}, {0, 0x21, long_text}});
+    connect(std::string("object ++b-Native-User U\n") + prop_line("Reply-Message", original));
+    ASSERT_EQ(load(USER, "U"), 0);
+    AttributeRecord snapshot = {};
+    ASSERT_TRUE(attribute_record_copy(&snapshot, record));
+    attribute_list_remove(&record.return_list, 0);
+    ASSERT_EQ(save_attribute_lists(&record), 0);
+    ASSERT_EQ(stored(USER, "U", "Reply-Message"), property({{0, 0x21, long_text}}));
+    attribute_record_free(&record);
+    ASSERT_TRUE(attribute_record_copy(&record, snapshot));
+    attribute_record_free(&snapshot);
+    EXPECT_EQ(save_attribute_lists(&record), 0);
+    EXPECT_EQ(stored(USER, "U", "Reply-Message"), original);
+}
+
 TEST_F(ListStore, APropertyBeyondItsLimitIsRefusedNotCut) {
     connect("object ++b-Native-User U\n" + prop_line("Filter-Id", property({{0, 0x21, text_bytes("keep")}})));
     ASSERT_EQ(load(USER, "U"), 0);
