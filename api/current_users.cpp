@@ -8,20 +8,6 @@
 #include "api/status.h"
 #include "api/text_field.h"
 
-enum CurrentUserTag : uint16_t {
-    CU_BATCH_SIZE = 2,
-    CU_COUNT = 3,
-    CU_END = 4,
-    CU_RAS_CLIENT = 5,
-    CU_USER = 6,
-    CU_DN = 7,
-    CU_SESSION_ID = 8,
-    CU_TIME = 9,
-    CU_PORT = 10,
-    CU_PORT_TYPE = 11,
-    CU_IP = 12,
-};
-
 bool parse_ip_text(const char* text, uint32_t* address) {
     uint32_t result = 0;
     for (int part = 0; part < 4; ++part) {
@@ -55,14 +41,18 @@ static void make_time_key(CurrentUserRecord* record) {
 
 static void set_field(CurrentUserRecord* record, const ResponseItem& item) {
     switch (item.tag) {
-        case CU_RAS_CLIENT: copy_text_field(record->ras_client, 32, item.value, item.length); break;
-        case CU_USER: copy_text_field(record->user_name, 256, item.value, item.length); break;
-        case CU_DN: copy_text_field(record->distinguished_name, 256, item.value, item.length); break;
-        case CU_SESSION_ID: copy_text_field(record->session_id, 256, item.value, item.length); break;
-        case CU_TIME: copy_text_field(record->time_text, 20, item.value, item.length); break;
-        case CU_PORT: copy_text_field(record->port_text, 11, item.value, item.length); break;
-        case CU_PORT_TYPE: copy_text_field(record->port_type, 32, item.value, item.length); break;
-        case CU_IP: copy_text_field(record->ip_text, 16, item.value, item.length); break;
+        case CU_TAG_RAS_CLIENT:
+            copy_text_field(record->ras_client, CU_WIDTH_RAS_CLIENT, item.value, item.length);
+            break;
+        case CU_TAG_USER: copy_text_field(record->user_name, CU_WIDTH_USER, item.value, item.length); break;
+        case CU_TAG_DN: copy_text_field(record->distinguished_name, CU_WIDTH_DN, item.value, item.length); break;
+        case CU_TAG_SESSION_ID:
+            copy_text_field(record->session_id, CU_WIDTH_SESSION_ID, item.value, item.length);
+            break;
+        case CU_TAG_TIME: copy_text_field(record->time_text, CU_WIDTH_TIME, item.value, item.length); break;
+        case CU_TAG_PORT: copy_text_field(record->port_text, CU_WIDTH_PORT, item.value, item.length); break;
+        case CU_TAG_PORT_TYPE: copy_text_field(record->port_type, CU_WIDTH_PORT_TYPE, item.value, item.length); break;
+        case CU_TAG_IP: copy_text_field(record->ip_text, CU_WIDTH_IP, item.value, item.length); break;
         default: break;
     }
 }
@@ -76,32 +66,29 @@ static void finish_record(CurrentUserRecord* record) {
 uint16_t parse_current_users(MessageBuffer* response, CurrentUserBatch* batch) {
     batch->count = 0;
     batch->records = nullptr;
-    uint16_t status = read_header_status(response);
-    if (status != 0) return status;
-
+    // Items before the count are ignored, and so are those after the
+    // announced number of records.
     bool counted = false;
+    bool refused = false;
     uint16_t announced = 0;
     uint16_t closed = 0;
     CurrentUserRecord* records = nullptr;
-    for (;;) {
-        ResponseItem item = {0, 0, nullptr};
-        msg_get_item(response, &item.tag, &item.value, &item.length);
-        if (item.tag == 0) break;
-        if (item.tag == 1 && item.length == 2) {
-            status = get_le16(item.value);
-        } else if (!counted) {
-            if (item.tag != CU_COUNT || !item_u16(item, &announced)) continue;
+    uint16_t status = read_response(response, [&](const ResponseItem& item) {
+        if (refused) return;
+        if (!counted) {
+            if (item.tag != CU_TAG_COUNT || !item_u16(item, &announced)) return;
             counted = true;
-            if (announced > CURRENT_USERS_BATCH) return STATUS_TOO_MANY_RECORDS;
-            records = (CurrentUserRecord*)calloc(announced ? announced : 1, sizeof(CurrentUserRecord));
-            if (!records) return STATUS_TOO_MANY_RECORDS;
+            if (announced <= CU_MAX_BATCH)
+                records = (CurrentUserRecord*)calloc(announced ? announced : 1, sizeof(CurrentUserRecord));
+            refused = records == nullptr;
         } else if (closed < announced) {
-            if (item.tag == CU_END)
+            if (item.tag == CU_TAG_END)
                 finish_record(&records[closed++]);
             else
                 set_field(&records[closed], item);
         }
-    }
+    });
+    if (status == 0 && refused) status = STATUS_TOO_MANY_RECORDS;
     if (status != 0) {
         free(records);
         return status;
@@ -112,19 +99,19 @@ uint16_t parse_current_users(MessageBuffer* response, CurrentUserBatch* batch) {
 }
 
 static void put_key(MessageBuffer* request, const CurrentUserRecord* record) {
-    msg_put_string(request, CU_RAS_CLIENT, record->ras_client);
-    msg_put_string(request, CU_USER, record->user_name);
-    msg_put_string(request, CU_DN, record->distinguished_name);
-    msg_put_string(request, CU_SESSION_ID, record->session_id);
-    msg_put_string(request, CU_PORT, record->port_text);
-    msg_put_string(request, CU_PORT_TYPE, record->port_type);
-    msg_put_u8(request, CU_END, 0);
+    msg_put_string(request, CU_TAG_RAS_CLIENT, record->ras_client);
+    msg_put_string(request, CU_TAG_USER, record->user_name);
+    msg_put_string(request, CU_TAG_DN, record->distinguished_name);
+    msg_put_string(request, CU_TAG_SESSION_ID, record->session_id);
+    msg_put_string(request, CU_TAG_PORT, record->port_text);
+    msg_put_string(request, CU_TAG_PORT_TYPE, record->port_type);
+    msg_put_u8(request, CU_TAG_END, 0);
 }
 
 uint16_t list_current_users(const CurrentUserRecord* after, CurrentUserBatch* batch) {
-    MessageBuffer* request = api_begin(SERVICE_CURRENT_USERS, 1);
+    MessageBuffer* request = api_begin(SERVICE_CURRENT_USERS, CURRENT_USERS_LIST);
     if (after) put_key(request, after);
-    msg_put_u16(request, CU_BATCH_SIZE, CURRENT_USERS_BATCH);
+    msg_put_u16(request, CU_TAG_BATCH, CU_MAX_BATCH);
     MessageBuffer* response;
     uint16_t status = api_exchange(&response);
     if (status != 0) {
@@ -136,7 +123,7 @@ uint16_t list_current_users(const CurrentUserRecord* after, CurrentUserBatch* ba
 }
 
 uint16_t delete_current_user(const CurrentUserRecord* record) {
-    MessageBuffer* request = api_begin(SERVICE_CURRENT_USERS, 2);
+    MessageBuffer* request = api_begin(SERVICE_CURRENT_USERS, CURRENT_USERS_DELETE);
     put_key(request, record);
     return exchange_for_status();
 }
@@ -159,13 +146,12 @@ uint16_t fetch_current_users(void (*visit)(void* context, const CurrentUserRecor
             return 0;
         }
         // A server that ignores the key would send the same batch forever.
-        bool advanced = !has_last || memcmp(&last, &batch.records[batch.count - 1], sizeof last) != 0;
-        for (uint16_t i = 0; advanced && i < batch.count; ++i) visit(context, batch.records[i]);
-        last = batch.records[batch.count - 1];
-        if (!advanced) {
+        if (has_last && memcmp(&last, &batch.records[batch.count - 1], sizeof last) == 0) {
             current_user_batch_free(&batch);
-            return 0;
+            return STATUS_BAD_REPLY;
         }
+        for (uint16_t i = 0; i < batch.count; ++i) visit(context, batch.records[i]);
+        last = batch.records[batch.count - 1];
         has_last = true;
         current_user_batch_free(&batch);
     }

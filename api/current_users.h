@@ -4,22 +4,21 @@
 #include <stdint.h>
 
 #include "api/codec.h"
+#include "api/protocol.h"
 
 struct CurrentUserRecord {
     uint32_t port_number;  // parsed from port_text
     uint32_t ip_address;   // first octet most significant; 0 unless ip_text is a dotted quad
-    char user_name[256];
-    char ras_client[32];
-    char port_type[32];
-    char port_text[11];
-    char time_text[20];    // "MM/DD/YYYY hh:mm:ss"
-    char time_key[20];     // "YYYYMMDDhh:mm:ss": sorts by date and time
-    char session_id[256];
-    char distinguished_name[256];
-    char ip_text[17];
+    char user_name[CU_WIDTH_USER];
+    char ras_client[CU_WIDTH_RAS_CLIENT];
+    char port_type[CU_WIDTH_PORT_TYPE];
+    char port_text[CU_WIDTH_PORT];
+    char time_text[CU_WIDTH_TIME];  // "MM/DD/YYYY hh:mm:ss"
+    char time_key[CU_WIDTH_TIME];   // "YYYYMMDDhh:mm:ss": sorts by date and time
+    char session_id[CU_WIDTH_SESSION_ID];
+    char distinguished_name[CU_WIDTH_DN];
+    char ip_text[CU_WIDTH_IP + 1];
 };
-
-const uint16_t CURRENT_USERS_BATCH = 72;
 
 struct CurrentUserBatch {
     uint16_t count;
@@ -33,7 +32,8 @@ uint16_t delete_current_user(const CurrentUserRecord* record);
 void current_user_batch_free(CurrentUserBatch* batch);
 
 // Every batch until one is empty or a request fails; `visit` sees each
-// record once. Returns the failing status, if any.
+// record once. Returns the failing status, if any; 0x8001 when a batch ends
+// on the record it was asked to continue after.
 uint16_t fetch_current_users(void (*visit)(void* context, const CurrentUserRecord& record), void* context);
 
 uint16_t parse_current_users(MessageBuffer* response, CurrentUserBatch* batch);

@@ -24,6 +24,18 @@ uint16_t db_enumerate(const char* cls, const char* object, const char* property,
                       uint16_t* length, bool* more);
 uint16_t db_rename(const char* cls, const char* object, const char* new_name);
 
+// The data items of a reply: a value or a names block, its length and a
+// flag. The block is copied into `area`, at most `capacity` bytes; *length is
+// the length item, never more than was copied; *flag (when given) is whether
+// the flag item is nonzero. Returns the reply's status.
+struct DataItemTags {
+    uint16_t data;
+    uint16_t length;
+    uint16_t flag;
+};
+uint16_t read_data_items(MessageBuffer* response, const DataItemTags& tags, void* area, uint16_t capacity,
+                         uint16_t* length, bool* flag);
+
 // Parsers of the two data-carrying responses.
 uint16_t parse_db_get(MessageBuffer* response, void* area, uint16_t capacity, uint16_t* length);
 uint16_t parse_db_enumerate(MessageBuffer* response, void* area, uint16_t capacity, uint16_t* length, bool* more);

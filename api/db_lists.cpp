@@ -32,8 +32,14 @@ uint16_t db_list_all(const char* cls, const char* object, char** block, uint32_t
         data[used + length - 1] = 0;
         const char* last = nullptr;
         uint32_t batch_used = 0;
-        walk_names(data + used, length, [&](const char*, uint32_t name_length) { batch_used += name_length + 1; },
-                   &last);
+        walk_names(
+            data + used, length, [&](const char*, uint32_t name_length) { batch_used += name_length + 1; }, &last);
+        // A batch that names nothing, or ends where the one before ended,
+        // gives no name to continue from.
+        if (more && !batch_advances(after, last)) {
+            free(data);
+            return STATUS_BAD_REPLY;
+        }
         used += batch_used;
         after = last;
     }
@@ -89,18 +95,28 @@ uint16_t db_list_sorted(const char* cls, NameList* list) {
             name_list_free(list);
             return status;
         }
+        // The final NUL of the batch is not a name; empty names within it are
+        // passed over.
+        if (length > 0) --length;
         bool out_of_memory = false;
         const char* last = nullptr;
-        uint32_t walked = walk_names(area, length, [&](const char* name, uint32_t name_length) {
-            if (out_of_memory || strcmp(name, TEMP_OBJECT_NAME) == 0) return;
-            out_of_memory = !name_list_add(list, name, name_length);
-        }, &last);
+        uint32_t walked = walk_names(
+            area, length,
+            [&](const char* name, uint32_t name_length) {
+                if (out_of_memory || strcmp(name, TEMP_OBJECT_NAME) == 0) return;
+                out_of_memory = !name_list_add(list, name, name_length);
+            },
+            &last, EMPTY_NAME_SKIPPED);
         if (out_of_memory) {
             name_list_free(list);
             return STATUS_OUT_OF_MEMORY;
         }
-        // A "more" flag without a name to continue from would ask forever.
-        if (walked == 0) break;
+        // A "more" flag without a name to continue from ends the list.
+        if (!more || walked == 0) break;
+        if (!batch_advances(has_after ? after : nullptr, last)) {
+            name_list_free(list);
+            return STATUS_BAD_REPLY;
+        }
         memcpy(after, last, strlen(last) + 1);
         has_after = true;
     }

@@ -8,21 +8,9 @@
 #include "api/status.h"
 #include "api/text_field.h"
 
-enum DictionaryTag : uint16_t {
-    DICT_NAME = 9,
-    DICT_VALUE_NAME = 10,
-    DICT_NUMBER = 11,
-    DICT_TYPE = 12,
-    DICT_FLAGS = 13,
-    DICT_END = 14,
-    DICT_COUNT = 15,
-    DICT_LIST_NAME = 6,
-    DICT_LIST_STATUS = 8,
-};
-
 uint16_t request_dictionary_table(DictionaryTable table, const char* name, MessageBuffer** response) {
     MessageBuffer* request = api_begin(SERVICE_DICTIONARY, table);
-    msg_put_string(request, 6, name);
+    msg_put_string(request, DICT_TAG_DICTIONARY, name);
     return api_exchange(response);
 }
 
@@ -41,7 +29,7 @@ uint16_t read_dictionary_records(MessageBuffer* response, const DictionaryRecord
         if (item.tag == 0) break;
         if (!counted) {
             uint32_t count = 0;
-            if (item.tag != DICT_COUNT || !item_u32(item, &count)) continue;
+            if (item.tag != DICT_TAG_COUNT || !item_u32(item, &count)) continue;
             counted = true;
             *result = DICTIONARY_READ_OK;
             if (!sink.on_count(context, count)) {
@@ -51,34 +39,29 @@ uint16_t read_dictionary_records(MessageBuffer* response, const DictionaryRecord
             continue;
         }
         switch (item.tag) {
-            case DICT_NAME:
+            case DICT_TAG_NAME:
                 copy_text_field(fields.name, sizeof fields.name, item.value, item.length);
                 fields.has_name = true;
                 break;
-            case DICT_VALUE_NAME:
+            case DICT_TAG_VALUE_NAME:
                 copy_text_field(fields.value_name, sizeof fields.value_name, item.value, item.length);
                 fields.has_value_name = true;
                 break;
-            case DICT_NUMBER:
-                fields.has_number = item_u32(item, &fields.number) || fields.has_number;
-                break;
-            case DICT_TYPE:
-                fields.has_type = item_u32(item, &fields.type) || fields.has_type;
-                break;
-            case DICT_FLAGS:
+            case DICT_TAG_NUMBER: fields.has_number = item_u32(item, &fields.number) || fields.has_number; break;
+            case DICT_TAG_TYPE: fields.has_type = item_u32(item, &fields.type) || fields.has_type; break;
+            case DICT_TAG_FLAGS:
                 if (item.length == 4) {
                     fields.flags = get_le16(item.value);
                     fields.has_flags = true;
                 }
                 break;
-            case DICT_END: {
+            case DICT_TAG_END: {
                 bool go_on = sink.on_record(context, fields);
                 memset(&fields, 0, sizeof fields);
                 if (!go_on) return 0;
                 break;
             }
-            default:
-                break;
+            default: break;
         }
     }
     return 0;
@@ -92,10 +75,10 @@ uint16_t parse_dictionary_list(MessageBuffer* response, char** names, uint32_t* 
     bool has_list_status = false;
     uint16_t list_status = 0;
     uint16_t status = read_response(response, [&](const ResponseItem& item) {
-        if (item.tag == DICT_LIST_NAME) {
+        if (item.tag == DICT_TAG_DICTIONARY) {
             total += item.length;
             ++found;
-        } else if (item.tag == DICT_LIST_STATUS) {
+        } else if (item.tag == DICT_TAG_LIST_STATUS) {
             has_list_status = item_u16(item, &list_status) || has_list_status;
         }
     });
@@ -109,7 +92,7 @@ uint16_t parse_dictionary_list(MessageBuffer* response, char** names, uint32_t* 
     uint32_t used = 0;
     uint32_t kept = 0;
     read_response(response, [&](const ResponseItem& item) {
-        if (item.tag != DICT_LIST_NAME) return;
+        if (item.tag != DICT_TAG_DICTIONARY) return;
         uint32_t length = 0;
         while (length < item.length && item.value[length] != 0) ++length;
         if (length == 0) return;  // an empty name would end the list early
@@ -125,7 +108,7 @@ uint16_t parse_dictionary_list(MessageBuffer* response, char** names, uint32_t* 
 }
 
 uint16_t list_dictionaries(char** names, uint32_t* count) {
-    api_begin(SERVICE_DICTIONARY, 6);
+    api_begin(SERVICE_DICTIONARY, DICTIONARY_LIST);
     MessageBuffer* response;
     uint16_t status = api_exchange(&response);
     if (status != 0) {

@@ -6,27 +6,23 @@
 #include <stdint.h>
 
 #include "api/codec.h"
+#include "api/protocol.h"
 
-enum DictionaryTable : uint16_t {
-    DICTIONARY_ATTRIBUTES = 2,   // records of 9 name, 11 number, 12 type, 13 flags
-    DICTIONARY_VALUE_NAMES = 4,  // records of 9 attribute, 10 value name, 11 value, 13 aux
-};
-
-// The fields seen since the previous end of record (tag 14). Texts are cut
-// to 31 bytes; tag 13 keeps its low 16 bits.
+// The fields seen since the previous end of record. Texts are cut to 31
+// bytes; the flags item keeps its low 16 bits.
 struct DictionaryRecordFields {
-    char name[32];        // tag 9
-    char value_name[32];  // tag 10
-    uint32_t number;      // tag 11: attribute number, or the named value
-    uint32_t type;        // tag 12
-    uint16_t flags;       // tag 13: list flags, or the aux word
+    char name[32];        // DICT_TAG_NAME
+    char value_name[32];  // DICT_TAG_VALUE_NAME
+    uint32_t number;      // DICT_TAG_NUMBER: attribute number, or the named value
+    uint32_t type;        // DICT_TAG_TYPE
+    uint16_t flags;       // DICT_TAG_FLAGS: list flags, or the aux word
     bool has_name, has_value_name, has_number, has_type, has_flags;
 };
 
 struct DictionaryRecordSink {
     // The announced record count; false when there is no room for the table.
     bool (*on_count)(void* context, uint32_t count);
-    // Every tag 14, with the fields seen since the previous one; false stops reading.
+    // Every end of record, with the fields seen since the previous one; false stops reading.
     bool (*on_record)(void* context, const DictionaryRecordFields& fields);
 };
 

@@ -21,7 +21,7 @@ uint16_t parse_product_list(MessageBuffer* response, ProductList* list, bool* ha
     for (;;) {
         msg_get_item(response, &item.tag, &item.value, &item.length);
         if (item.tag == 0) return 0;  // no count: no product list
-        if (item.tag == 1 && item_u32(item, &announced)) break;
+        if (item.tag == PRODUCT_TAG_COUNT && item_u32(item, &announced)) break;
     }
     // The count is the server's word; the response cannot hold more products than this.
     uint32_t room = announced < MSG_BUFFER_SIZE / SMALLEST_PRODUCT ? announced : MSG_BUFFER_SIZE / SMALLEST_PRODUCT;
@@ -35,12 +35,12 @@ uint16_t parse_product_list(MessageBuffer* response, ProductList* list, bool* ha
     while (list->count < room) {
         msg_get_item(response, &item.tag, &item.value, &item.length);
         if (item.tag == 0) break;
-        if (item.tag == 5) {
+        if (item.tag == PRODUCT_TAG_NAME) {
             copy_text_field(current.name, sizeof current.name, item.value, item.length);
             named = true;
-        } else if (item.tag == 10) {
+        } else if (item.tag == PRODUCT_TAG_VALUE) {
             item_u32(item, &current.value);
-        } else if (item.tag == 9) {
+        } else if (item.tag == PRODUCT_TAG_END) {
             if (named) list->products[list->count++] = current;
             memset(&current, 0, sizeof current);
             named = false;
@@ -50,7 +50,7 @@ uint16_t parse_product_list(MessageBuffer* response, ProductList* list, bool* ha
 }
 
 uint16_t get_product_list(ProductList* list, bool* has_list) {
-    api_begin(SERVICE_PRODUCTS, 2);
+    api_begin(SERVICE_PRODUCTS, PRODUCTS_GET);
     MessageBuffer* response;
     uint16_t status = api_exchange(&response);
     if (status != 0) {

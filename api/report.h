@@ -5,7 +5,7 @@
 #include <stdint.h>
 
 // Fills `out` with `message`, its "%04X" replaced by the status as four
-// upper-case hex digits and its "%s" by the status text.
+// upper-case hex digits and its "%s" by the status text, in that order.
 void format_status_message(char* out, uint32_t out_size, const char* message, uint16_t status);
 
 // Usually title 1001 with message 1103 after a failed read or 1104 after a

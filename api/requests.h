@@ -6,18 +6,7 @@
 #include <stdint.h>
 
 #include "api/codec.h"
-
-const uint16_t SERVICE_DATABASE = 1;
-const uint16_t SERVICE_STATISTICS = 2;
-const uint16_t SERVICE_ADMIN = 3;
-const uint16_t SERVICE_ACCESS = 4;
-const uint16_t SERVICE_DICTIONARY = 5;
-const uint16_t SERVICE_STATUS_TEXT = 6;
-const uint16_t SERVICE_CURRENT_USERS = 7;
-const uint16_t SERVICE_PRODUCTS = 8;
-const uint16_t SERVICE_KEEP_ALIVE = 9;
-const uint16_t SERVICE_LOCK = 10;
-const uint16_t SERVICE_VERSION = 11;
+#include "api/protocol.h"
 
 // Versions: bits 16-23 major, 8-15 minor, 0-7 patch.
 const uint32_t CONSOLE_VERSION = 0x00011E00;
@@ -43,9 +32,10 @@ const uint16_t ADMIN_NAMES_CAPACITY = 32768;
 // One batch into `area` (capacity bytes): names each with its NUL, ended by an
 // empty name. `after` is "" for the first batch.
 uint16_t admin_enumerate(const char* after, uint16_t kind, uint16_t level, uint8_t* area, uint16_t capacity,
-                         uint16_t* length, uint16_t* more);
+                         uint16_t* length, bool* more);
 uint16_t admin_set(const char* name, uint16_t kind, uint16_t level);
-// Every batch of one kind; `visit` is called once per name.
+// Every batch of one kind; `visit` is called once per name. A batch that
+// ends on the name it was asked to continue after fails with 0x8001.
 uint16_t admin_list(uint16_t kind, void (*visit)(void* context, const char* name), void* context);
 
 uint16_t get_access_level(uint16_t* level);
@@ -83,8 +73,7 @@ const uint32_t LOCK_WAIT_MS = 10000;
 // Response parsers, apart from the exchanges so they can be tested and fuzzed
 // on crafted bytes. Each returns the request's status.
 uint16_t parse_statistics(MessageBuffer* response, StatisticsCounters* counters);
-uint16_t parse_admin_batch(MessageBuffer* response, uint8_t* area, uint16_t capacity, uint16_t* length,
-                           uint16_t* more);
+uint16_t parse_admin_batch(MessageBuffer* response, uint8_t* area, uint16_t capacity, uint16_t* length, bool* more);
 uint16_t parse_status_text(MessageBuffer* response, char* text, uint16_t capacity);
 uint16_t parse_product_list(MessageBuffer* response, ProductList* list, bool* has_list);
 // The lock table: `releasing` selects the unlock column.

@@ -6,6 +6,7 @@
 #include <stdint.h>
 
 #include "api/codec.h"
+#include "api/protocol.h"
 #include "api/session.h"
 
 struct ResponseItem {
@@ -22,7 +23,7 @@ uint16_t read_response(MessageBuffer* response, Visit visit) {
         ResponseItem item = {0, 0, nullptr};
         msg_get_item(response, &item.tag, &item.value, &item.length);
         if (item.tag == 0) break;
-        if (item.tag == 1 && item.length == 2)
+        if (item.tag == TAG_STATUS && item.length == 2)
             status = get_le16(item.value);
         else
             visit(item);

@@ -23,24 +23,28 @@ static uint16_t request_value(uint16_t service, uint16_t function, uint16_t tag,
 
 uint16_t get_access_level(uint16_t* level) {
     uint32_t value = *level;
-    uint16_t status = request_value(SERVICE_ACCESS, 5, 4, &value, 2);
+    uint16_t status = request_value(SERVICE_ACCESS, ACCESS_GET_LEVEL, ACCESS_TAG_LEVEL, &value, 2);
     *level = (uint16_t)value;
     return status;
 }
 
-uint16_t get_option_mask(uint32_t* mask) { return request_value(SERVICE_VERSION, 1, 2, mask, 4); }
+uint16_t get_option_mask(uint32_t* mask) {
+    return request_value(SERVICE_VERSION, VERSION_OPTION_MASK, VERSION_TAG_OPTION_MASK, mask, 4);
+}
 
-uint16_t get_service_version(uint32_t* version) { return request_value(SERVICE_VERSION, 2, 3, version, 4); }
+uint16_t get_service_version(uint32_t* version) {
+    return request_value(SERVICE_VERSION, VERSION_SERVICE, VERSION_TAG_VERSION, version, 4);
+}
 
 uint16_t check_console_version(uint32_t console_version, uint32_t* required) {
-    MessageBuffer* request = api_begin(SERVICE_VERSION, 3);
-    msg_put_u32(request, 3, console_version);
+    MessageBuffer* request = api_begin(SERVICE_VERSION, VERSION_CHECK_CONSOLE);
+    msg_put_u32(request, VERSION_TAG_VERSION, console_version);
     return exchange_and_read([&](const ResponseItem& item) {
-        if (item.tag == 3) item_u32(item, required);
+        if (item.tag == VERSION_TAG_VERSION) item_u32(item, required);
     });
 }
 
 uint16_t keep_alive() {
-    api_begin(SERVICE_KEEP_ALIVE, 1);
+    api_begin(SERVICE_KEEP_ALIVE, KEEP_ALIVE_SEND);
     return exchange_for_status();
 }

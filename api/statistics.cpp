@@ -7,11 +7,11 @@ uint16_t parse_statistics(MessageBuffer* response, StatisticsCounters* counters)
     memset(counters, 0, sizeof *counters);
     uint16_t status = read_header_status(response);
     if (status != 0) return status;
-    // Only a first item of tag 3 carries counters: 6-byte records (u16 id,
+    // Only a first counters item carries counters: 6-byte records (u16 id,
     // u32 value) while at least 6 bytes remain.
     ResponseItem item = {0, 0, nullptr};
     msg_get_item(response, &item.tag, &item.value, &item.length);
-    if (item.tag != 3) return 0;
+    if (item.tag != STATISTICS_TAG_COUNTERS) return 0;
     for (uint32_t offset = 0; offset + 6 <= item.length; offset += 6) {
         uint16_t id = get_le16(item.value + offset);
         if (id >= STAT_COUNTER_COUNT) continue;
@@ -22,7 +22,7 @@ uint16_t parse_statistics(MessageBuffer* response, StatisticsCounters* counters)
 }
 
 uint16_t get_statistics(StatisticsCounters* counters) {
-    api_begin(SERVICE_STATISTICS, 1);
+    api_begin(SERVICE_STATISTICS, STATISTICS_GET);
     MessageBuffer* response;
     uint16_t status = api_exchange(&response);
     if (status != 0) {

@@ -9,9 +9,9 @@ uint16_t parse_status_text(MessageBuffer* response, char* text, uint16_t capacit
     uint16_t length = 0;
     uint16_t copied = 0;
     uint16_t status = read_response(response, [&](const ResponseItem& item) {
-        if (item.tag == 2) {
+        if (item.tag == STATUS_TEXT_TAG_LENGTH) {
             item_u16(item, &length);
-        } else if (item.tag == 3) {
+        } else if (item.tag == STATUS_TEXT_TAG_TEXT) {
             copied = item.length < capacity ? item.length : capacity;
             memcpy(text, item.value, copied);
         }
@@ -25,8 +25,8 @@ uint16_t parse_status_text(MessageBuffer* response, char* text, uint16_t capacit
 }
 
 uint16_t get_status_text(char* text, uint16_t capacity) {
-    MessageBuffer* request = api_begin(SERVICE_STATUS_TEXT, 1);
-    msg_put_u16(request, 2, capacity);
+    MessageBuffer* request = api_begin(SERVICE_STATUS_TEXT, STATUS_TEXT_GET);
+    msg_put_u16(request, STATUS_TEXT_TAG_CAPACITY, capacity);
     MessageBuffer* response;
     uint16_t status = api_exchange(&response);
     if (status != 0) {

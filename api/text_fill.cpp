@@ -4,7 +4,16 @@
 
 namespace {
 
-const char VERSION_PLACEHOLDER[] = "%2.2d.%2.2d.%2.2d";
+// Placeholders whose values come formatted already.
+const char* const PLACEHOLDERS[] = {"%2.2d.%2.2d.%2.2d", "%04X", "%s"};
+
+size_t placeholder_at(const char* at) {
+    for (const char* placeholder : PLACEHOLDERS) {
+        size_t length = strlen(placeholder);
+        if (strncmp(at, placeholder, length) == 0) return length;
+    }
+    return 0;
+}
 
 struct Writer {
     char* out;
@@ -25,13 +34,8 @@ void fill_text(char* out, uint32_t out_size, const char* text, const char* const
     if (out_size == 0) return;
     Writer writer = {out, out_size - 1, 0};
     uint32_t next = 0;
-    const size_t version_length = sizeof VERSION_PLACEHOLDER - 1;
     for (const char* at = text; *at;) {
-        size_t placeholder = 0;
-        if (strncmp(at, VERSION_PLACEHOLDER, version_length) == 0)
-            placeholder = version_length;
-        else if (strncmp(at, "%s", 2) == 0)
-            placeholder = 2;
+        size_t placeholder = placeholder_at(at);
         if (placeholder && next < count) {
             const char* value = values[next] ? values[next] : "";
             ++next;

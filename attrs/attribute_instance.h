@@ -66,9 +66,12 @@ struct AttributeInstance {
     uint16_t flags;
     uint8_t data[MAX_VALUE_LENGTH];
     // IS_LONG_VALUE only: the stored data length, and the record's position
-    // in its property, by which a save finds the stored record again.
+    // in its property, by which a save finds the stored record again. A save
+    // notes where it writes the record (written_index), which becomes the
+    // position once the save has succeeded.
     uint16_t long_length;
     uint16_t long_index;
+    uint16_t written_index;
 };
 
 inline bool is_profile_instance(const AttributeInstance& instance) { return (instance.state & IS_PROFILE) != 0; }

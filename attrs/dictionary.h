@@ -25,7 +25,7 @@ struct AttributeDefinition {
     uint32_t number;
     uint32_t type;
     uint16_t flags;
-    uint32_t has_values;  // 1 when the value-name table names values of it (case ignored)
+    bool has_values;  // the value-name table names values of it (case ignored)
 };
 
 struct AttributeValueName {

@@ -45,7 +45,7 @@ bool on_attribute(void* context, const DictionaryRecordFields& fields) {
     entry.number = fields.number;
     entry.type = fields.type;
     entry.flags = fields.flags;
-    entry.has_values = 0;
+    entry.has_values = false;
     return keep_entry(reader);
 }
 
@@ -79,7 +79,7 @@ void mark_named_attributes(Dictionary* dictionary) {
     for (uint32_t i = 0; i < dictionary->attribute_count; ++i) {
         AttributeDefinition& definition = dictionary->attributes[i];
         for (uint32_t j = 0; j < dictionary->value_count && !definition.has_values; ++j) {
-            if (compare_nocase(definition.name, dictionary->values[j].attribute) == 0) definition.has_values = 1;
+            if (compare_nocase(definition.name, dictionary->values[j].attribute) == 0) definition.has_values = true;
         }
     }
 }

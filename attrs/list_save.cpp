@@ -21,8 +21,15 @@ struct SaveContext {
     char stored_name[32];  // whose property `stored` holds; empty for none
 };
 
+bool holds_long_value(const StoredRecord& record, const AttributeInstance& instance) {
+    return record.type == instance.stored_type && record.length == instance.long_length &&
+           memcmp(record.data, instance.data, MAX_VALUE_LENGTH) == 0;
+}
+
 // The whole stored data of an IS_LONG_VALUE instance: its record must still
-// be in the stored object exactly as it was read.
+// be in the stored object as it was read, at the position the instance
+// knows, or else the only record of the property that starts the same (the
+// instance came back from a copy taken before a save moved the record).
 uint16_t find_long_value(SaveContext* save, const AttributeInstance& instance, const uint8_t** data) {
     if (strcmp(save->stored_name, instance.name) != 0) {
         save->stored_name[0] = 0;
@@ -32,15 +39,18 @@ uint16_t find_long_value(SaveContext* save, const AttributeInstance& instance, c
         if (status != 0) return status;
         memcpy(save->stored_name, instance.name, sizeof save->stored_name);
     }
-    *data = nullptr;
+    const uint8_t* at_index = nullptr;
+    const uint8_t* elsewhere = nullptr;
+    uint32_t matches = 0;
     uint16_t word2 = 0;
     walk_property(save->stored, save->stored_length, &word2, [&](const StoredRecord& record) {
-        if (record.index != instance.long_index) return true;
-        if (record.type == instance.stored_type && record.length == instance.long_length &&
-            memcmp(record.data, instance.data, MAX_VALUE_LENGTH) == 0)
-            *data = record.data;
-        return false;
+        if (!holds_long_value(record, instance)) return true;
+        if (record.index == instance.long_index) at_index = record.data;
+        elsewhere = record.data;
+        ++matches;
+        return true;
     });
+    *data = at_index ? at_index : matches == 1 ? elsewhere : nullptr;
     return *data ? 0 : STATUS_NOT_FOUND;
 }
 
@@ -62,6 +72,7 @@ uint16_t append_instances(SaveContext* save, AttributeList* list, uint16_t list_
         if (!append_record(save->property, MAX_PROPERTY_LENGTH, used, instance, (uint16_t)(instance.flags | list_flag),
                            long_data))
             return STATUS_REQUEST_TOO_LARGE;
+        instance.written_index = *count;
         ++*count;
     }
     return 0;
@@ -91,8 +102,15 @@ uint16_t write_lists(void* context, const char* cls, const char* temp_name) {
     return 0;
 }
 
-void clear_written(AttributeList* list) {
-    for (uint16_t i = 0; i < list->count; ++i) list->items[i].state &= ~IS_WRITTEN;
+// After a save, a long record stands where the save wrote it; the next save
+// must look for it there.
+void finish_save(AttributeList* list, bool saved) {
+    for (uint16_t i = 0; i < list->count; ++i) {
+        AttributeInstance& instance = list->items[i];
+        if (saved && (instance.state & IS_LONG_VALUE) && !is_profile_instance(instance))
+            instance.long_index = instance.written_index;
+        instance.state &= ~IS_WRITTEN;
+    }
 }
 
 }  // namespace
@@ -103,8 +121,8 @@ uint16_t save_attribute_lists(AttributeRecord* record) {
     if (save.property && save.stored)
         status = create_object(record->class_name, record->object_name, write_lists, &save, TEMP_DELETE_IGNORE_RESULT,
                                TEMP_DELETE_AFTER_WRITE_FAILURE);
-    clear_written(&record->check_list);
-    clear_written(&record->return_list);
+    finish_save(&record->check_list, status == 0);
+    finish_save(&record->return_list, status == 0);
     free(save.property);
     free(save.stored);
     return status;

@@ -3,43 +3,17 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "platform/hex.h"
 #include "platform/resolver.h"
 
 namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-int hex_digit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
 }  // namespace
 
 void format_hex_string(const uint8_t* bytes, uint32_t length, char* text, uint32_t text_size) {
-    if (text_size == 0) return;
-    static const char DIGITS[] = "0123456789abcdef";
-    uint32_t used = 0;
-    auto put = [&](char c) {
-        if (used + 1 < text_size) text[used++] = c;
-    };
-    uint32_t at = 0;
-    while (length - at > 4) {
-        for (uint32_t i = 0; i < 4; ++i, ++at) {
-            put(DIGITS[bytes[at] >> 4]);
-            put(DIGITS[bytes[at] & 15]);
-        }
-        put(' ');
-    }
-    for (; at < length; ++at) {
-        put(DIGITS[bytes[at] >> 4]);
-        put(DIGITS[bytes[at] & 15]);
-    }
-    text[used] = 0;
+    format_hex(bytes, length, 4, text, text_size);
 }
 
 void format_dotted_address(uint32_t number, char* text, uint32_t text_size) {
@@ -48,27 +22,13 @@ void format_dotted_address(uint32_t number, char* text, uint32_t text_size) {
 }
 
 bool parse_hex_string(const char* text, uint8_t* bytes, uint32_t capacity, uint32_t* length) {
-    uint32_t digits = 0;
-    for (const char* c = text; *c; ++c) {
-        if (hex_digit(*c) >= 0)
-            ++digits;
-        else if (!is_space(*c))
-            return false;
-    }
-    if (digits == 0 || digits % 2 != 0 || digits / 2 > capacity) return false;
+    size_t text_length = strlen(text);
     uint32_t count = 0;
-    int high = -1;
-    for (const char* c = text; *c; ++c) {
-        int value = hex_digit(*c);
-        if (value < 0) continue;
-        if (high < 0) {
-            high = value;
-        } else {
-            bytes[count++] = (uint8_t)(high << 4 | value);
-            high = -1;
-        }
-    }
-    *length = count;
+    // Checked whole first: nothing is written unless the text is good.
+    if (parse_hex(text, text_length, HEX_WHITE_SPACE_ANYWHERE, nullptr, capacity, &count, nullptr) != HEX_OK ||
+        count == 0)
+        return false;
+    parse_hex(text, text_length, HEX_WHITE_SPACE_ANYWHERE, bytes, capacity, length, nullptr);
     return true;
 }
 
@@ -77,9 +37,9 @@ bool parse_hex_number(const char* text, uint32_t* value) {
     if (length < 1 || length > 8) return false;
     uint32_t result = 0;
     for (size_t i = 0; i < length; ++i) {
-        int digit = hex_digit(text[i]);
-        if (digit < 0) return false;
-        result = result << 4 | (uint32_t)digit;
+        uint8_t digit;
+        if (!hex_digit_value(text[i], &digit)) return false;
+        result = result << 4 | digit;
     }
     *value = result;
     return true;

@@ -1,52 +1,32 @@
 #include "cli/text_forms.h"
 
 #include <stdio.h>
+#include <string.h>
 
-static int hex_digit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+#include "platform/hex.h"
 
 bool parse_hex_value(const char* text, std::string* bytes, std::string* error) {
-    bytes->clear();
-    int high = -1;
-    for (const char* at = text; *at; ++at) {
-        if (*at == ' ' || *at == '\t') {
-            if (high >= 0) {
-                *error = "a blank splits a pair of hex digits";
-                return false;
-            }
-            continue;
-        }
-        int digit = hex_digit(*at);
-        if (digit < 0) {
-            *error = std::string("\"") + *at + "\" is not a hex digit";
-            return false;
-        }
-        if (high < 0) {
-            high = digit;
-        } else {
-            bytes->push_back((char)(high << 4 | digit));
-            high = -1;
-        }
+    size_t text_length = strlen(text);
+    std::string read(text_length / 2, '\0');
+    uint32_t length = 0;
+    size_t at = 0;
+    HexResult result =
+        parse_hex(text, text_length, HEX_BLANKS_BETWEEN_PAIRS, (uint8_t*)&read[0], (uint32_t)read.size(), &length, &at);
+    bytes->assign(read, 0, length);
+    switch (result) {
+        case HEX_OK: return true;
+        case HEX_SPLIT_PAIR: *error = "a blank splits a pair of hex digits"; break;
+        case HEX_NOT_A_DIGIT: *error = std::string("\"") + text[at] + "\" is not a hex digit"; break;
+        default: *error = "hex digits come in pairs"; break;
     }
-    if (high >= 0) {
-        *error = "hex digits come in pairs";
-        return false;
-    }
-    return true;
+    return false;
 }
 
 std::string format_hex_value(const uint8_t* bytes, size_t length) {
-    static const char DIGITS[] = "0123456789abcdef";
-    std::string text;
-    text.reserve(length * 2);
-    for (size_t i = 0; i < length; ++i) {
-        text += DIGITS[bytes[i] >> 4];
-        text += DIGITS[bytes[i] & 0x0F];
-    }
+    uint32_t size = format_hex_size((uint32_t)length, 0);
+    std::string text(size, '\0');
+    format_hex(bytes, (uint32_t)length, 0, &text[0], size);
+    text.resize(size - 1);
     return text;
 }
 

@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         case 1: {
             static uint8_t area[ADMIN_NAMES_CAPACITY];
-            uint16_t length, more;
+            uint16_t length;
+            bool more;
             parse_admin_batch(&response, area, 100, &length, &more);
             if (length > 100) __builtin_trap();
             break;
@@ -60,13 +61,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             product_list_free(&list);
             break;
         }
-        case 4:
-            parse_lock_result(&response, which & 0x80);
-            break;
+        case 4: parse_lock_result(&response, which & 0x80); break;
         case 5: {
             CurrentUserBatch batch;
             parse_current_users(&response, &batch);
-            if (batch.count > CURRENT_USERS_BATCH) __builtin_trap();
+            if (batch.count > CU_MAX_BATCH) __builtin_trap();
             for (uint16_t i = 0; i < batch.count; ++i)
                 if (strlen(batch.records[i].ip_text) > 15 || strlen(batch.records[i].port_text) > 10) __builtin_trap();
             current_user_batch_free(&batch);

@@ -7,6 +7,10 @@
 
 struct TransportConnection;
 
+// The statuses a transport returns besides 0; the session passes them on.
+const uint16_t TRANSPORT_FAILED = 104;   // cannot open, switch to message mode, or exchange
+const uint16_t TRANSPORT_REFUSED = 113;  // the open was refused: access denied or a logon failure
+
 struct Transport {
     // Opens the pipe by its full name ("\\HOST\pipe\NAME" or "\\.\pipe\NAME").
     // Returns 0, 113 when the open was refused (access denied or a logon

@@ -55,17 +55,17 @@ static uint16_t win32_open(const char* pipe_name, TransportConnection** out) {
         int written = snprintf(local, sizeof local, "\\\\.%s", pipe_part);
         if (written > 0 && (size_t)written < sizeof local) pipe = open_pipe(local, &error);
     }
-    if (pipe == INVALID_HANDLE_VALUE) return is_logon_refusal(error) ? 113 : 104;
+    if (pipe == INVALID_HANDLE_VALUE) return is_logon_refusal(error) ? TRANSPORT_REFUSED : TRANSPORT_FAILED;
 
     DWORD mode = PIPE_READMODE_MESSAGE;
     if (!SetNamedPipeHandleState(pipe, &mode, nullptr, nullptr)) {
         CloseHandle(pipe);
-        return 104;
+        return TRANSPORT_FAILED;
     }
     TransportConnection* connection = (TransportConnection*)calloc(1, sizeof(TransportConnection));
     if (!connection) {
         CloseHandle(pipe);
-        return 104;
+        return TRANSPORT_FAILED;
     }
     connection->pipe = pipe;
     *out = connection;
@@ -85,10 +85,9 @@ static uint16_t win32_transact(TransportConnection* connection, const uint8_t* r
         // Drain the rest of the oversized message so the next exchange starts clean.
         uint8_t scrap[4096];
         DWORD more = 0;
-        while (!ReadFile(connection->pipe, scrap, sizeof scrap, &more, nullptr) && GetLastError() == ERROR_MORE_DATA) {
-        }
+        while (!ReadFile(connection->pipe, scrap, sizeof scrap, &more, nullptr) && GetLastError() == ERROR_MORE_DATA) {}
     }
-    return 104;
+    return TRANSPORT_FAILED;
 }
 
 static void win32_close(TransportConnection* connection) {

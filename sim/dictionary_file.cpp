@@ -22,10 +22,14 @@ uint16_t dictionary_load_file(const char* path, SimDictionary* dictionary, std::
     std::string content;
     if (!read_file_bytes(path, &content)) {
         if (error) *error = "cannot read the file";
-        return 1;
+        return SIM_FILE_UNREADABLE;
     }
+    return dictionary_parse(content.data(), content.size(), dictionary, error);
+}
+
+uint16_t dictionary_parse(const char* text, size_t length, SimDictionary* dictionary, std::string* error) {
     std::vector<FixtureLine> lines;
-    if (!lex_fixture(content.data(), content.size(), &lines, error)) return 3;
+    if (!lex_fixture(text, length, &lines, error)) return SIM_NOT_UNDERSTOOD;
     for (const FixtureLine& line : lines) {
         const std::vector<std::string>& t = line.tokens;
         bool ok = false;
@@ -49,7 +53,7 @@ uint16_t dictionary_load_file(const char* path, SimDictionary* dictionary, std::
                 snprintf(text, sizeof text, "line %u: not understood", (unsigned)line.number);
                 *error = text;
             }
-            return 3;
+            return SIM_NOT_UNDERSTOOD;
         }
     }
     return 0;

@@ -33,18 +33,23 @@ void connection_closed(SimServer* server, uint32_t connection) {
 
 static uint16_t run_handler(HandlerContext* context, const Request& request, MessageBuffer* reply) {
     switch (request.service) {
-    case 1: return handle_database(context, request, reply);
-    case 3: return handle_admins(context, request, reply);
-    case 5: return handle_dictionary(context, request, reply);
-    case 7: return handle_sessions(context, request, reply);
-    case 10: return handle_locks(context, request, reply);
-    case 2: case 4: case 6: case 8: case 9: case 11: return handle_info(context, request, reply);
-    default: return STATUS_UNKNOWN_REQUEST;
+        case SERVICE_DATABASE: return handle_database(context, request, reply);
+        case SERVICE_ADMIN: return handle_admins(context, request, reply);
+        case SERVICE_DICTIONARY: return handle_dictionary(context, request, reply);
+        case SERVICE_CURRENT_USERS: return handle_sessions(context, request, reply);
+        case SERVICE_LOCK: return handle_locks(context, request, reply);
+        case SERVICE_STATISTICS:
+        case SERVICE_ACCESS:
+        case SERVICE_STATUS_TEXT:
+        case SERVICE_PRODUCTS:
+        case SERVICE_KEEP_ALIVE:
+        case SERVICE_VERSION: return handle_info(context, request, reply);
+        default: return SIM_STATUS_UNKNOWN_REQUEST;
     }
 }
 
-ServeAction serve_request(SimServer* server, uint32_t connection, const uint8_t* data, uint32_t length,
-                          bool oversized, std::vector<uint8_t>* reply_bytes) {
+ServeAction serve_request(SimServer* server, uint32_t connection, const uint8_t* data, uint32_t length, bool oversized,
+                          std::vector<uint8_t>* reply_bytes) {
     Request request;
     bool well_formed = parse_request(data, length, &request) && !oversized;
     bool has_header = length >= MSG_HEADER_SIZE;
@@ -66,14 +71,14 @@ ServeAction serve_request(SimServer* server, uint32_t connection, const uint8_t*
     } else if (outcome.kind == SIM_FAULT_DROP) {
         status = 0;
     } else if (!well_formed) {
-        status = STATUS_BAD_REQUEST;
+        status = SIM_STATUS_BAD_REQUEST;
     } else {
         HandlerContext context = {server, connection, &guard, false};
         status = run_handler(&context, request, &reply);
         if (context.changed) server_save_locked(server);
         if (reply.overflowed || reply.position + 2u > reply.capacity) {
             msg_put_header(&reply, 0, request.service, request.function);
-            status = STATUS_TOO_LARGE;
+            status = SIM_STATUS_TOO_LARGE;
         }
     }
     put_le16(reply_bytes->data(), status);

@@ -6,14 +6,15 @@
 
 #include <string>
 
+#include "sim/sim.h"
 #include "sim/state.h"
 
 // Applies the statements of `text` to *state. Dictionary files are read
 // relative to `base_dir` ("" = the current directory). Counters set here start
 // counting at `now_ms`. On failure returns 3 with the line in *error; *state
 // may then be half changed, so callers apply to a copy.
-uint16_t fixture_apply(SimState* state, const char* text, size_t length, const std::string& base_dir,
-                       uint32_t now_ms, std::string* error);
+uint16_t fixture_apply(SimState* state, const char* text, size_t length, const std::string& base_dir, uint32_t now_ms,
+                       std::string* error);
 
 // Loads a fixture file over *state: 0, 1 when the file cannot be read, 3 when
 // it is not understood.
@@ -29,5 +30,8 @@ uint16_t fixture_save_file(const SimState& state, uint32_t now_ms, const char* p
 // The directory part of a path ("" when it has none), with its separator.
 std::string directory_of(const std::string& path);
 
-// Reads a dictionary file (attribute and value statements).
+// Reads a dictionary file (attribute and value statements): 0, 1 when the
+// file cannot be read, 3 when it is not understood.
 uint16_t dictionary_load_file(const char* path, SimDictionary* dictionary, std::string* error);
+// The same from text in memory.
+uint16_t dictionary_parse(const char* text, size_t length, SimDictionary* dictionary, std::string* error);

@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "platform/hex.h"
 #include "sim/lexer.h"
 
 namespace {
@@ -40,22 +41,13 @@ bool is_absolute(const std::string& path) {
 }
 
 bool parse_hex_bytes(const std::string& hex, std::string* bytes) {
-    int high = -1;
-    for (char c : hex) {
-        if (c == ' ' || c == '\t') continue;
-        int digit;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else return false;
-        if (high < 0) {
-            high = digit;
-        } else {
-            bytes->push_back((char)(high * 16 + digit));
-            high = -1;
-        }
-    }
-    return high < 0;
+    std::string read(hex.size() / 2, '\0');
+    uint32_t length = 0;
+    if (parse_hex(hex.data(), hex.size(), HEX_BLANKS_ANYWHERE, (uint8_t*)&read[0], (uint32_t)read.size(), &length,
+                  nullptr) != HEX_OK)
+        return false;
+    bytes->append(read, 0, length);
+    return true;
 }
 
 bool apply_session(ApplyContext* context, const std::vector<std::string>& tokens) {
@@ -71,14 +63,22 @@ bool apply_session(ApplyContext* context, const std::vector<std::string>& tokens
         std::string key = token.substr(0, equals);
         std::string value = token.substr(equals + 1);
         std::string* field = nullptr;
-        if (key == "client") field = &session.client;
-        else if (key == "user") field = &session.user;
-        else if (key == "dn") field = &session.dn;
-        else if (key == "session-id") field = &session.session_id;
-        else if (key == "time") field = &session.time;
-        else if (key == "port") field = &session.port;
-        else if (key == "port-type") field = &session.port_type;
-        else if (key == "ip") field = &session.ip;
+        if (key == "client")
+            field = &session.client;
+        else if (key == "user")
+            field = &session.user;
+        else if (key == "dn")
+            field = &session.dn;
+        else if (key == "session-id")
+            field = &session.session_id;
+        else if (key == "time")
+            field = &session.time;
+        else if (key == "port")
+            field = &session.port;
+        else if (key == "port-type")
+            field = &session.port_type;
+        else if (key == "ip")
+            field = &session.ip;
         if (!field) {
             context->problem = "unknown session field \"" + key + "\"";
             return false;
@@ -138,10 +138,12 @@ struct StatementShape {
 };
 
 const StatementShape SHAPES[] = {
-    {"service-version", 2, 2},   {"required-console-version", 2, 2}, {"access-level", 2, 2},
-    {"option-mask", 2, 2},       {"status-text", 2, 2},              {"product", 3, 3},
-    {"admin", 3, 3},             {"counter", 3, 4},                  {"session", 1, 64},
-    {"dictionary", 3, 3},        {"class", 2, 2},                    {"object", 3, 3},
+    {"service-version", 2, 2}, {"required-console-version", 2, 2},
+    {"access-level", 2, 2},    {"option-mask", 2, 2},
+    {"status-text", 2, 2},     {"product", 3, 3},
+    {"admin", 3, 3},           {"counter", 3, 4},
+    {"session", 1, 64},        {"dictionary", 3, 3},
+    {"class", 2, 2},           {"object", 3, 3},
     {"property", 4, 4},
 };
 
@@ -174,9 +176,7 @@ bool apply_statement(ApplyContext* context, const std::vector<std::string>& toke
         state->status_text = tokens[1];
         return true;
     }
-    if (keyword == "property") {
-        return check_names(context, tokens, 1) && apply_property(context, tokens);
-    }
+    if (keyword == "property") { return check_names(context, tokens, 1) && apply_property(context, tokens); }
     if (!check_names(context, tokens, 1)) return false;
     if (keyword == "product") {
         SimProduct product;
@@ -186,8 +186,10 @@ bool apply_statement(ApplyContext* context, const std::vector<std::string>& toke
         return true;
     }
     if (keyword == "admin") {
-        if (tokens[1] == "user") state->admin_users.insert(tokens[2]);
-        else if (tokens[1] == "group") state->admin_groups.insert(tokens[2]);
+        if (tokens[1] == "user")
+            state->admin_users.insert(tokens[2]);
+        else if (tokens[1] == "group")
+            state->admin_groups.insert(tokens[2]);
         else {
             context->problem = "admin kind is user or group";
             return false;
@@ -216,10 +218,10 @@ bool apply_statement(ApplyContext* context, const std::vector<std::string>& toke
 
 }  // namespace
 
-uint16_t fixture_apply(SimState* state, const char* text, size_t length, const std::string& base_dir,
-                       uint32_t now_ms, std::string* error) {
+uint16_t fixture_apply(SimState* state, const char* text, size_t length, const std::string& base_dir, uint32_t now_ms,
+                       std::string* error) {
     std::vector<FixtureLine> lines;
-    if (!lex_fixture(text, length, &lines, error)) return 3;
+    if (!lex_fixture(text, length, &lines, error)) return SIM_NOT_UNDERSTOOD;
     ApplyContext context;
     context.state = state;
     context.base_dir = &base_dir;
@@ -232,7 +234,7 @@ uint16_t fixture_apply(SimState* state, const char* text, size_t length, const s
                 snprintf(prefix, sizeof prefix, "line %u: ", (unsigned)line.number);
                 *error = prefix + context.problem;
             }
-            return 3;
+            return SIM_NOT_UNDERSTOOD;
         }
     }
     return 0;
@@ -242,7 +244,7 @@ uint16_t fixture_load_file(SimState* state, const char* path, std::string* error
     std::string content;
     if (!read_file_bytes(path, &content)) {
         if (error) *error = std::string("cannot read ") + path;
-        return 1;
+        return SIM_FILE_UNREADABLE;
     }
     std::string problem;
     uint16_t status = fixture_apply(state, content.data(), content.size(), directory_of(path), 0, &problem);

@@ -1,5 +1,6 @@
 #include <stdio.h>
 
+#include "platform/hex.h"
 #include "sim/fixture.h"
 #include "sim/lexer.h"
 #include "sim/os.h"
@@ -35,20 +36,19 @@ static bool reads_as_text(const std::string& value) {
 }
 
 static void append_property(std::string* out, const std::string& name, const std::string& value) {
-    static const char DIGITS[] = "0123456789abcdef";
     out->append("property ");
     append_quoted(out, name);
     if (reads_as_text(value)) {
         out->append(" text ");
         append_quoted(out, value.substr(0, value.size() - 1));
     } else {
+        // A blank after every 32 bytes keeps long values readable.
+        uint32_t size = format_hex_size((uint32_t)value.size(), 32);
+        std::string hex(size, '\0');
+        format_hex((const uint8_t*)value.data(), (uint32_t)value.size(), 32, &hex[0], size);
+        hex.resize(size - 1);
         out->append(" hex \"");
-        for (size_t i = 0; i < value.size(); ++i) {
-            unsigned char c = (unsigned char)value[i];
-            if (i > 0 && i % 32 == 0) out->push_back(' ');
-            out->push_back(DIGITS[c >> 4]);
-            out->push_back(DIGITS[c & 15]);
-        }
+        out->append(hex);
         out->push_back('"');
     }
     out->push_back('\n');
@@ -56,8 +56,8 @@ static void append_property(std::string* out, const std::string& name, const std
 
 static void append_session(std::string* out, const SimSession& session) {
     const std::pair<const char*, const std::string*> fields[] = {
-        {"client", &session.client}, {"user", &session.user},           {"dn", &session.dn},
-        {"session-id", &session.session_id}, {"time", &session.time},   {"port", &session.port},
+        {"client", &session.client},         {"user", &session.user}, {"dn", &session.dn},
+        {"session-id", &session.session_id}, {"time", &session.time}, {"port", &session.port},
         {"port-type", &session.port_type},   {"ip", &session.ip},
     };
     out->append("session");
@@ -140,7 +140,7 @@ uint16_t fixture_save_file(const SimState& state, uint32_t now_ms, const char* p
     if (!ok) {
         remove(temporary.c_str());
         if (error) *error = std::string("cannot save ") + path;
-        return 3;
+        return SIM_CANNOT_SAVE;
     }
     return 0;
 }

@@ -5,16 +5,6 @@
 
 namespace {
 
-enum LockTag : uint16_t {
-    TAG_SCOPE = 2,
-    TAG_RESULT = 3,
-    TAG_WAIT = 4,
-    TAG_NAME = 5,
-};
-
-const uint16_t SCOPE_SERVER = 0;
-const uint16_t SCOPE_NAMED = 1;
-
 // Takes the lock, waiting up to `wait_ms` for its holder to let go.
 uint16_t take_lock(HandlerContext* context, const char* name, uint32_t wait_ms) {
     SimServer* server = context->server;
@@ -31,29 +21,29 @@ uint16_t take_lock(HandlerContext* context, const char* name, uint32_t wait_ms) 
 }  // namespace
 
 uint16_t handle_locks(HandlerContext* context, const Request& request, MessageBuffer* reply) {
-    if (request.function != 1 && request.function != 2) return STATUS_UNKNOWN_REQUEST;
+    if (request.function != LOCK_TAKE && request.function != LOCK_RELEASE) return SIM_STATUS_UNKNOWN_REQUEST;
     uint16_t scope;
-    if (!read_u16(find_item(request, TAG_SCOPE), &scope)) return STATUS_BAD_REQUEST;
+    if (!read_u16(find_item(request, LOCK_TAG_SCOPE), &scope)) return SIM_STATUS_BAD_REQUEST;
     std::string name;
-    if (scope == SCOPE_NAMED) {
-        if (!read_text(find_item(request, TAG_NAME), &name)) return STATUS_BAD_REQUEST;
-    } else if (scope != SCOPE_SERVER) {
-        return STATUS_BAD_REQUEST;
+    if (scope == LOCK_SCOPE_NAMED) {
+        if (!read_text(find_item(request, LOCK_TAG_NAME), &name)) return SIM_STATUS_BAD_REQUEST;
+    } else if (scope != LOCK_SCOPE_SERVER) {
+        return SIM_STATUS_BAD_REQUEST;
     }
-    const char* lock_name = scope == SCOPE_NAMED ? name.c_str() : nullptr;
+    const char* lock_name = scope == LOCK_SCOPE_NAMED ? name.c_str() : nullptr;
     uint32_t wait_ms = 0;
-    const RequestItem* wait_item = find_item(request, TAG_WAIT);
-    if (wait_item && !read_u32(wait_item, &wait_ms)) return STATUS_BAD_REQUEST;
+    const RequestItem* wait_item = find_item(request, LOCK_TAG_WAIT);
+    if (wait_item && !read_u32(wait_item, &wait_ms)) return SIM_STATUS_BAD_REQUEST;
     uint32_t cap = context->server->lock_wait_cap_ms;
     if (cap != 0 && wait_ms > cap) wait_ms = cap;
 
     uint16_t result;
-    if (request.function == 1) {
+    if (request.function == LOCK_TAKE) {
         result = take_lock(context, lock_name, wait_ms);
     } else {
         result = lock_release(&context->server->locks, lock_name, context->connection);
         if (result == LOCK_RELEASED) context->server->changed.notify_all();
     }
-    msg_put_u16(reply, TAG_RESULT, result);
-    return STATUS_OK;
+    msg_put_u16(reply, LOCK_TAG_RESULT, result);
+    return SIM_STATUS_OK;
 }

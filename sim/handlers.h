@@ -8,16 +8,18 @@
 #include <mutex>
 
 #include "api/codec.h"
+#include "api/protocol.h"
 #include "sim/request.h"
 #include "sim/server.h"
 
-const uint16_t STATUS_OK = 0;
-const uint16_t STATUS_DENIED = 2;
-const uint16_t STATUS_BAD_REQUEST = 3;
-const uint16_t STATUS_EXISTS = 5;
-const uint16_t STATUS_NOT_FOUND = 7;
-const uint16_t STATUS_TOO_LARGE = 101;
-const uint16_t STATUS_UNKNOWN_REQUEST = 105;
+// The statuses this server answers with; the client's own are apart, in api/status.h.
+const uint16_t SIM_STATUS_OK = 0;
+const uint16_t SIM_STATUS_DENIED = 2;
+const uint16_t SIM_STATUS_BAD_REQUEST = 3;
+const uint16_t SIM_STATUS_EXISTS = 5;
+const uint16_t SIM_STATUS_NOT_FOUND = 7;
+const uint16_t SIM_STATUS_TOO_LARGE = 101;
+const uint16_t SIM_STATUS_UNKNOWN_REQUEST = 105;
 
 struct HandlerContext {
     SimServer* server;

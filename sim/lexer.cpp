@@ -2,12 +2,7 @@
 
 #include <stdio.h>
 
-static int hex_digit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+#include "platform/hex.h"
 
 static bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -31,25 +26,22 @@ static bool lex_quoted(const char* text, size_t end, size_t* at, std::string* to
         if (i >= end) break;
         char e = text[i++];
         switch (e) {
-        case '\\': token->push_back('\\'); break;
-        case '"': token->push_back('"'); break;
-        case 'n': token->push_back('\n'); break;
-        case 'r': token->push_back('\r'); break;
-        case 't': token->push_back('\t'); break;
-        case 'x': {
-            int high = i < end ? hex_digit(text[i]) : -1;
-            int low = i + 1 < end ? hex_digit(text[i + 1]) : -1;
-            if (high < 0 || low < 0) {
-                *problem = "\\x needs two hex digits";
-                return false;
+            case '\\': token->push_back('\\'); break;
+            case '"': token->push_back('"'); break;
+            case 'n': token->push_back('\n'); break;
+            case 'r': token->push_back('\r'); break;
+            case 't': token->push_back('\t'); break;
+            case 'x': {
+                uint8_t high, low;
+                if (i + 1 >= end || !hex_digit_value(text[i], &high) || !hex_digit_value(text[i + 1], &low)) {
+                    *problem = "\\x needs two hex digits";
+                    return false;
+                }
+                token->push_back((char)(high * 16 + low));
+                i += 2;
+                break;
             }
-            token->push_back((char)(high * 16 + low));
-            i += 2;
-            break;
-        }
-        default:
-            *problem = "unknown escape";
-            return false;
+            default: *problem = "unknown escape"; return false;
         }
     }
     if (i >= end) {
@@ -105,8 +97,8 @@ bool parse_number(const std::string& token, uint32_t max, uint32_t* value) {
     if (i >= token.size()) return false;
     uint64_t result = 0;
     for (; i < token.size(); ++i) {
-        int digit = hex_digit(token[i]);
-        if (digit < 0 || (uint32_t)digit >= base) return false;
+        uint8_t digit;
+        if (!hex_digit_value(token[i], &digit) || digit >= base) return false;
         result = result * base + (uint32_t)digit;
         if (result > max) return false;
     }
@@ -115,23 +107,23 @@ bool parse_number(const std::string& token, uint32_t max, uint32_t* value) {
 }
 
 void append_quoted(std::string* out, const std::string& bytes) {
-    static const char DIGITS[] = "0123456789abcdef";
     out->push_back('"');
     for (unsigned char c : bytes) {
         switch (c) {
-        case '\\': out->append("\\\\"); break;
-        case '"': out->append("\\\""); break;
-        case '\n': out->append("\\n"); break;
-        case '\r': out->append("\\r"); break;
-        case '\t': out->append("\\t"); break;
-        default:
-            if (c >= 0x20 && c < 0x7F) {
-                out->push_back((char)c);
-            } else {
-                out->append("\\x");
-                out->push_back(DIGITS[c >> 4]);
-                out->push_back(DIGITS[c & 15]);
-            }
+            case '\\': out->append("\\\\"); break;
+            case '"': out->append("\\\""); break;
+            case '\n': out->append("\\n"); break;
+            case '\r': out->append("\\r"); break;
+            case '\t': out->append("\\t"); break;
+            default:
+                if (c >= 0x20 && c < 0x7F) {
+                    out->push_back((char)c);
+                } else {
+                    char pair[2];
+                    put_hex_byte(c, pair);
+                    out->append("\\x");
+                    out->append(pair, 2);
+                }
         }
     }
     out->push_back('"');

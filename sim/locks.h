@@ -11,11 +11,8 @@
 #include <map>
 #include <string>
 
-// Results carried in item 3 of the lock answers.
-const uint16_t LOCK_GRANTED = 1;
-const uint16_t LOCK_HELD_BY_OTHER = 2;
-const uint16_t LOCK_RELEASED = 3;
-const uint16_t LOCK_NOT_HELD = 4;
+// The results are those the lock answers carry.
+#include "api/protocol.h"
 
 struct LockHolder {
     uint32_t connection = 0;  // 0: free

@@ -80,15 +80,20 @@ static bool write_ready_file(const char* path, const char* listen_name) {
     return ok;
 }
 
+// Exit statuses, as README.md lists them.
+const int EXIT_STOPPED = 0;  // ran until told to stop
+const int EXIT_FAILED = 1;   // could not start or run
+const int EXIT_USAGE = 2;    // bad command line
+
 int main(int argc, char** argv) {
     Arguments arguments;
     if (!parse_arguments(argc, argv, &arguments)) {
         fputs(USAGE, stderr);
-        return 2;
+        return EXIT_USAGE;
     }
     if (!stop_wait_prepare()) {
         fprintf(stderr, "keelsim: cannot watch for stop signals\n");
-        return 1;
+        return EXIT_FAILED;
     }
     std::string error;
     SimOptions options;
@@ -101,15 +106,15 @@ int main(int argc, char** argv) {
     uint16_t status = sim_start(options, &server);
     if (status != 0) {
         fprintf(stderr, "keelsim: %s\n", error.empty() ? "cannot start" : error.c_str());
-        return 1;
+        return EXIT_FAILED;
     }
     for (const SimFault& fault : arguments.faults) sim_inject_fault(server, fault);
     fprintf(stderr, "keelsim: listening on %s\n", sim_listen_name(server));
     fflush(stderr);
-    int exit_code = 0;
+    int exit_code = EXIT_STOPPED;
     if (arguments.ready_file && !write_ready_file(arguments.ready_file, sim_listen_name(server))) {
         fprintf(stderr, "keelsim: cannot write %s\n", arguments.ready_file);
-        exit_code = 1;
+        exit_code = EXIT_FAILED;
     } else {
         stop_wait();
     }

@@ -52,8 +52,8 @@ const char* sim_listen_name(const SimServer* server) { return server->listen_nam
 uint16_t sim_apply(SimServer* server, const char* fixture_text, std::string* error) {
     std::lock_guard<std::mutex> guard(server->mutex);
     SimState changed = server->state;
-    uint16_t status = fixture_apply(&changed, fixture_text, strlen(fixture_text), server->base_dir,
-                                    server_now_ms(server), error);
+    uint16_t status =
+        fixture_apply(&changed, fixture_text, strlen(fixture_text), server->base_dir, server_now_ms(server), error);
     if (status != 0) return status;
     server->state = std::move(changed);
     server_save_locked(server);
@@ -69,7 +69,7 @@ void sim_inject_fault(SimServer* server, const SimFault& fault) {
 
 uint16_t sim_add_fault(SimServer* server, const char* text) {
     SimFault fault;
-    if (!sim_parse_fault(text, &fault)) return 3;
+    if (!sim_parse_fault(text, &fault)) return SIM_NOT_UNDERSTOOD;
     sim_inject_fault(server, fault);
     return 0;
 }

@@ -122,18 +122,18 @@ void set_error(std::string* error, const std::string& text) {
 }  // namespace
 
 uint16_t listener_start(SimServer* server, SimListener** out, std::string* error) {
-    std::string pipe_name = "\\\\" + (server->host.empty() ? std::string(".") : server->host) +
-                            "\\pipe\\RADIUS Server API";
+    std::string pipe_name =
+        "\\\\" + (server->host.empty() ? std::string(".") : server->host) + "\\pipe\\RADIUS Server API";
     sockaddr_un address;
     memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
     if (!pipe_socket_path(pipe_name.c_str(), address.sun_path, sizeof address.sun_path)) {
         set_error(error, "cannot form the socket path for " + pipe_name);
-        return 104;
+        return SIM_CANNOT_LISTEN;
     }
     if (someone_listens(address)) {
         set_error(error, std::string("another server listens on ") + address.sun_path);
-        return 104;
+        return SIM_CANNOT_LISTEN;
     }
     unlink(address.sun_path);
 
@@ -150,7 +150,7 @@ uint16_t listener_start(SimServer* server, SimListener** out, std::string* error
             unlink(address.sun_path);
         }
         delete listener;
-        return 104;
+        return SIM_CANNOT_LISTEN;
     }
     server->listen_name = listener->path;
     listener->accept_thread = std::thread(accept_loop, listener);
@@ -166,9 +166,7 @@ void listener_stop(SimListener* listener) {
         for (PosixConnection* connection : listener->connections) shutdown(connection->fd, SHUT_RDWR);
     }
     ssize_t written;
-    do {
-        written = write(listener->wake[1], "x", 1);
-    } while (written < 0 && errno == EINTR);
+    do { written = write(listener->wake[1], "x", 1); } while (written < 0 && errno == EINTR);
     listener->accept_thread.join();
     join_and_close(&listener->connections);
     close(listener->listen_fd);

@@ -128,8 +128,7 @@ bool wait_for_client(HANDLE instance, HANDLE event, HANDLE stop_event) {
     DWORD error = GetLastError();
     if (error == ERROR_PIPE_CONNECTED) return true;
     DWORD ignored;
-    return error == ERROR_IO_PENDING &&
-           complete_io(instance, &overlapped, FALSE, stop_event, &ignored) == IO_DONE;
+    return error == ERROR_IO_PENDING && complete_io(instance, &overlapped, FALSE, stop_event, &ignored) == IO_DONE;
 }
 
 void accept_loop(SimListener* listener) {
@@ -180,7 +179,7 @@ uint16_t listener_start(SimServer* server, SimListener** out, std::string* error
     HANDLE first = create_instance(true);
     if (first == INVALID_HANDLE_VALUE) {
         if (error) *error = std::string("cannot create ") + PIPE_NAME + " (another server may be running)";
-        return 104;
+        return SIM_CANNOT_LISTEN;
     }
     SimListener* listener = new SimListener;
     listener->server = server;
@@ -190,7 +189,7 @@ uint16_t listener_start(SimServer* server, SimListener** out, std::string* error
         CloseHandle(first);
         delete listener;
         if (error) *error = "cannot create an event";
-        return 104;
+        return SIM_CANNOT_LISTEN;
     }
     server->listen_name = PIPE_NAME;
     listener->accept_thread = std::thread(accept_loop, listener);

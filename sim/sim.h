@@ -37,8 +37,14 @@ struct SimFault {
     uint32_t value = 0;
 };
 
-// 0 when listening; 1 fixture file missing, 3 fixture not understood, 104
-// cannot listen (another server holds the name, or the socket failed).
+// Statuses of the server's own operations; the answers it sends use those
+// of handlers.h.
+const uint16_t SIM_FILE_UNREADABLE = 1;  // a fixture or dictionary file cannot be read
+const uint16_t SIM_NOT_UNDERSTOOD = 3;   // a fixture, dictionary file or fault text is malformed
+const uint16_t SIM_CANNOT_LISTEN = 104;  // another server holds the name, or the socket failed
+const uint16_t SIM_CANNOT_SAVE = 3;
+
+// 0 when listening, or one of the statuses above.
 uint16_t sim_start(const SimOptions& options, SimServer** out);
 // Closes every connection, joins every thread, saves when asked, frees the server.
 void sim_stop(SimServer* server);

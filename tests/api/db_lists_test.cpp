@@ -20,7 +20,7 @@ namespace {
 
 // Serves the names of one class in batches no larger than the capacity.
 struct EnumerateServer {
-    std::vector<std::string> names;  // served in this order
+    std::vector<std::string> names;   // served in this order
     std::vector<std::string> afters;  // item 5 of each request ("" when absent)
     uint16_t fail_at_request = 0;     // 1-based; 0 = never
 
@@ -130,6 +130,18 @@ TEST_F(ListFixture, SortedListSkipsTheTemporaryObjectAndSortsUnsigned) {
     EXPECT_EQ(name_list_find(&list, "beta"), 2);
     EXPECT_EQ(name_list_find(&list, TEMP_OBJECT_NAME), -1);
     EXPECT_EQ(name_list_find(&list, "gamma"), -1);
+    name_list_free(&list);
+}
+
+TEST_F(ListFixture, SortedListSkipsEmptyNamesAndReadsOn) {
+    fake.answer = [](const Bytes&) {
+        return ResponseBuilder().item(5, hex("41 00 00 42 00 00 43 00 00")).u16(6, 9).u16(8, 0).end();
+    };
+    NameList list;
+    ASSERT_EQ(db_list_sorted("Client", &list), 0);
+    ASSERT_EQ(list.count, 3u);
+    EXPECT_STREQ(name_list_at(&list, 0), "A");
+    EXPECT_STREQ(name_list_at(&list, 2), "C");
     name_list_free(&list);
 }
 

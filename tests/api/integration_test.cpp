@@ -31,10 +31,12 @@ protected:
         ASSERT_EQ(session_open(nullptr, &session), 0);
         set_current_session(session);
     }
-    void TearDown() override {
+    // What connect took, so that a table of cases can start each afresh.
+    void disconnect() {
         session_reset();
-        SimServerTest::TearDown();
+        stop();
     }
+    void TearDown() override { disconnect(); }
     std::string stored(const char* cls, const char* obj, const char* prop) {
         std::string value;
         return sim_get_property(server, cls, obj, prop, &value) ? value : std::string("<missing>");
@@ -209,8 +211,8 @@ TEST_F(Connected, CurrentUsersInBatchesAndDelete) {
     struct Seen {
         std::vector<CurrentUserRecord> records;
     } seen;
-    ASSERT_EQ(fetch_current_users([](void* c, const CurrentUserRecord& r) { ((Seen*)c)->records.push_back(r); },
-                                  &seen), 0);
+    ASSERT_EQ(fetch_current_users([](void* c, const CurrentUserRecord& r) { ((Seen*)c)->records.push_back(r); }, &seen),
+              0);
     ASSERT_EQ(seen.records.size(), 100u);
     EXPECT_EQ(sim_request_count(server, 7, 1), 3u) << "72, 28, then an empty batch";
 
@@ -222,9 +224,33 @@ TEST_F(Connected, CurrentUsersInBatchesAndDelete) {
     EXPECT_EQ(victim->ip_address, 0x0A000402u);
     ASSERT_EQ(delete_current_user(victim), 0);
     seen.records.clear();
-    ASSERT_EQ(fetch_current_users([](void* c, const CurrentUserRecord& r) { ((Seen*)c)->records.push_back(r); },
-                                  &seen), 0);
+    ASSERT_EQ(fetch_current_users([](void* c, const CurrentUserRecord& r) { ((Seen*)c)->records.push_back(r); }, &seen),
+              0);
     EXPECT_EQ(seen.records.size(), 99u);
+}
+
+// Sessions whose fields are longer than the console keeps: the console
+// sends its cut copies as the key, and the server must still know them, to
+// continue the list past the first batch and to delete one.
+TEST_F(Connected, CurrentUsersWithLongFieldsAreListedPastAndDeleted) {
+    std::string fixture;
+    for (int i = 0; i < 100; ++i) {
+        std::string n = std::to_string(i);
+        fixture += "session client=NAS-NAMED-LONGER-THAN-THIRTY-ONE-BYTES-" + n + " user=" + std::string(300, 'u') + n +
+                   " session-id=S" + n + " port=1234567890" + n + " port-type=" + std::string(40, 't') + n + "\n";
+    }
+    connect(fixture.c_str());
+    std::vector<CurrentUserRecord> seen;
+    auto collect = [](void* c, const CurrentUserRecord& r) { ((std::vector<CurrentUserRecord>*)c)->push_back(r); };
+    ASSERT_EQ(fetch_current_users(collect, &seen), 0);
+    ASSERT_EQ(seen.size(), 100u);
+    EXPECT_EQ(strlen(seen[0].user_name), 255u);
+    EXPECT_EQ(strlen(seen[0].port_type), 31u);
+    EXPECT_EQ(strlen(seen[0].port_text), 10u);
+    ASSERT_EQ(delete_current_user(&seen[80]), 0);
+    seen.clear();
+    ASSERT_EQ(fetch_current_users(collect, &seen), 0);
+    EXPECT_EQ(seen.size(), 99u);
 }
 
 struct DictionaryCount {
@@ -385,7 +411,7 @@ TEST_F(Connected, CreationFaultAtEachStepLeavesNothingUnderTheFinalName) {
         EXPECT_EQ(stored("Client", "NAS7", "Product"), std::string("Generic\0", 8));
         std::vector<std::string> names = sim_object_names(server, "Client");
         EXPECT_EQ(names, std::vector<std::string>{"NAS7"});
-        TearDown();
+        disconnect();
     }
 }
 

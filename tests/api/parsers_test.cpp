@@ -14,8 +14,8 @@
 namespace {
 
 Bytes counter(uint16_t id, uint32_t value) {
-    return {(uint8_t)id, (uint8_t)(id >> 8), (uint8_t)value, (uint8_t)(value >> 8), (uint8_t)(value >> 16),
-            (uint8_t)(value >> 24)};
+    return {(uint8_t)id,           (uint8_t)(id >> 8),     (uint8_t)value,
+            (uint8_t)(value >> 8), (uint8_t)(value >> 16), (uint8_t)(value >> 24)};
 }
 
 TEST(Statistics, SixByteRecordsFromAFirstTagThreeItem) {
@@ -70,8 +70,15 @@ TEST(Statistics, HeaderStatusFirstAndOnlyAFirstTagThree) {
 
 ResponseBuilder& user_record(ResponseBuilder& r, const std::string& user, const std::string& ip,
                              const std::string& time = "12/07/2026 08:09:10") {
-    return r.text(5, "NAS1").text(6, user).text(7, "cn=" + user).text(8, "S-" + user).text(9, time)
-        .text(10, "17").text(11, "Async").text(12, ip).u8(4, 0);
+    return r.text(5, "NAS1")
+        .text(6, user)
+        .text(7, "cn=" + user)
+        .text(8, "S-" + user)
+        .text(9, time)
+        .text(10, "17")
+        .text(11, "Async")
+        .text(12, ip)
+        .u8(4, 0);
 }
 
 TEST(CurrentUsers, RecordsFieldsAndDerivedKeys) {
@@ -131,8 +138,14 @@ TEST(CurrentUsers, AnnouncedCountLimits) {
 TEST(CurrentUsers, LongTextsAreCutToTheirFields) {
     std::string long_text(400, 'x');
     ResponseBuilder r;
-    r.u16(3, 1).text(5, long_text).text(6, long_text).text(9, long_text).text(10, "123456789012345")
-        .text(11, long_text).text(12, "100.100.100.100.1").u8(4, 0);
+    r.u16(3, 1)
+        .text(5, long_text)
+        .text(6, long_text)
+        .text(9, long_text)
+        .text(10, "123456789012345")
+        .text(11, long_text)
+        .text(12, "100.100.100.100.1")
+        .u8(4, 0);
     Bytes bytes = r.end();
     MessageBuffer buffer = response_buffer(bytes);
     CurrentUserBatch batch;
@@ -162,11 +175,20 @@ TEST(Products, CountFirstThenNamedProducts) {
                       .text(5, "before the count")
                       .u16(1, 9)  // a tag 1 of another width is skipped
                       .u32(1, 3)
-                      .text(5, "Generic").u32(10, 1).item(9, {})
-                      .u32(10, 2).item(9, {})  // no name: not counted
-                      .text(5, long_name).u32(10, 3).item(9, {})
-                      .text(5, "Third").u32(10, 4).item(9, {})
-                      .text(5, "Beyond").u32(10, 5).item(9, {})
+                      .text(5, "Generic")
+                      .u32(10, 1)
+                      .item(9, {})
+                      .u32(10, 2)
+                      .item(9, {})  // no name: not counted
+                      .text(5, long_name)
+                      .u32(10, 3)
+                      .item(9, {})
+                      .text(5, "Third")
+                      .u32(10, 4)
+                      .item(9, {})
+                      .text(5, "Beyond")
+                      .u32(10, 5)
+                      .item(9, {})
                       .end();
     MessageBuffer buffer = response_buffer(bytes);
     ProductList list;
@@ -279,12 +301,13 @@ TEST(DbData, CopiesNoMoreThanTheAnnouncedCapacity) {
 
 TEST(Admins, BatchAndItsFlags) {
     uint8_t area[16];
-    uint16_t length = 0, more = 0;
+    uint16_t length = 0;
+    bool more = false;
     Bytes bytes = ResponseBuilder().item(5, hex("41 00 42 00 00")).u16(6, 5).u16(7, 1).end();
     MessageBuffer buffer = response_buffer(bytes);
     EXPECT_EQ(parse_admin_batch(&buffer, area, sizeof area, &length, &more), 0);
     EXPECT_EQ(length, 5);
-    EXPECT_EQ(more, 1);
+    EXPECT_TRUE(more);
     EXPECT_EQ(memcmp(area, "A\0B\0", 5), 0);
 }
 
@@ -313,8 +336,15 @@ TEST(DictionaryRecords, FieldsBetweenEndsAndItemsBeforeTheCount) {
                       .text(9, "ignored before the count")
                       .u16(15, 2)  // wrong width: not the count
                       .u32(15, 2)
-                      .text(9, "User-Name").u32(11, 1).u32(12, 1).u32(13, 0x00070005).item(14, {})
-                      .text(9, long_name).u16(11, 2).u32(12, 3).item(14, {})
+                      .text(9, "User-Name")
+                      .u32(11, 1)
+                      .u32(12, 1)
+                      .u32(13, 0x00070005)
+                      .item(14, {})
+                      .text(9, long_name)
+                      .u16(11, 2)
+                      .u32(12, 3)
+                      .item(14, {})
                       .end();
     MessageBuffer buffer = response_buffer(bytes);
     Collected c;
@@ -353,8 +383,8 @@ TEST(DictionaryRecords, NoCountNoMemoryAndHeaderStatus) {
 }
 
 TEST(DictionaryList, NamesStatusAndMalformedItems) {
-    Bytes bytes = ResponseBuilder().text(6, "ASCEND").item(6, hex("43 49 53")).item(6, {0}).text(6, "X")
-                      .u16(8, 0).end();
+    Bytes bytes =
+        ResponseBuilder().text(6, "ASCEND").item(6, hex("43 49 53")).item(6, {0}).text(6, "X").u16(8, 0).end();
     MessageBuffer buffer = response_buffer(bytes);
     char* names = nullptr;
     uint32_t count = 0;

@@ -45,7 +45,7 @@ struct TestDictionary {
         definition.number = number;
         definition.type = type;
         definition.flags = flags;
-        definition.has_values = has_values ? 1 : 0;
+        definition.has_values = has_values;
         attributes.push_back(definition);
         return refresh();
     }

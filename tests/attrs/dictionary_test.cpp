@@ -105,7 +105,7 @@ TEST_F(DictionaryLoad, NamesAreCutTo31Bytes) {
     EXPECT_STREQ(dictionary.attributes[0].name, "Attribute-Name-Of-Forty-Charact");
     EXPECT_STREQ(dictionary.values[0].name, "Value-Name-Also-Longer-Than-31-");
     EXPECT_EQ(dictionary.values[0].aux, 0x1234);
-    EXPECT_EQ(dictionary.attributes[0].has_values, 1u);
+    EXPECT_TRUE(dictionary.attributes[0].has_values);
 }
 
 TEST_F(DictionaryLoad, HasValuesIgnoresCaseButLookupsDoNot) {

@@ -80,13 +80,15 @@ protected:
         set_current_session(session);
         ASSERT_TRUE(load_dictionary_into(&dictionary, nullptr, nullptr));
     }
-    void TearDown() override {
+    // Everything a test took, so that a table of cases can start each afresh.
+    void disconnect() {
         attribute_record_free(&record);
         attribute_list_free(&profile);
         dictionary_free(&dictionary);
         session_reset();
-        SimServerTest::TearDown();
+        stop();
     }
+    void TearDown() override { disconnect(); }
     uint16_t load(const char* cls, const char* name) {
         copy_text(record.class_name, sizeof record.class_name, cls);
         copy_text(record.object_name, sizeof record.object_name, name);
@@ -247,8 +249,7 @@ TEST_F(ListStore, FailureAtEachSaveStepLeavesTheStoredObjectUntouched) {
         }
         EXPECT_EQ(stored(USER, "U", "Session-Timeout"), property({{1, 0x21, u32_bytes(61)}}));
         EXPECT_FALSE(sim_object_exists(server, USER, TEMP_OBJECT_NAME));
-        attribute_record_free(&record);
-        TearDown();
+        disconnect();
     }
 }
 
@@ -284,6 +285,68 @@ TEST_F(ListStore, LongStoredValuesComeBackWhole) {
     EXPECT_EQ(save_attribute_lists(&record), STATUS_NOT_FOUND);
     EXPECT_FALSE(sim_object_exists(server, USER, TEMP_OBJECT_NAME));
     EXPECT_EQ(stored(USER, "U", "Reply-Message").substr(4 + 6 + 6 + 6, 5), "LLLzL");
+}
+
+// A save that moves the long record within its property (an instance before
+// it removed or added, the order changed) must still find it in the next
+// save, which runs without a reload and writes the same bytes again.
+TEST_F(ListStore, LongValueFoundAgainAfterASaveMovedIt) {
+    std::string long_text = std::string(199, 'L') + '\0';
+    long_text[170] = 't';
+    const Rec short_rec = {0, 0x21, text_bytes("short")};
+    const Rec long_rec = {0, 0x21, long_text};
+    const Rec added_rec = {0, 0x21, text_bytes("added")};
+    struct Move {
+        const char* what;
+        void (*change)(AttributeList* list, const AttributeInstance& added);
+        std::vector<Rec> expected;
+    };
+    const Move moves[] = {
+        {"earlier removed",
+         [](AttributeList* l, const AttributeInstance&) { attribute_list_remove(l, 0); },
+         {long_rec}},
+        {"earlier added",
+         [](AttributeList* l, const AttributeInstance& a) { ASSERT_TRUE(attribute_list_insert(l, 0, a)); },
+         {added_rec, short_rec, long_rec}},
+        {"reordered",
+         [](AttributeList* l, const AttributeInstance&) {
+             AttributeInstance moved = l->items[1];
+             attribute_list_remove(l, 1);
+             ASSERT_TRUE(attribute_list_insert(l, 0, moved));
+         },
+         {long_rec, short_rec}},
+    };
+    for (const Move& m : moves) {
+        SCOPED_TRACE(m.what);
+        connect(std::string("object ++b-Native-User U\n") +
+                prop_line("Reply-Message", property({short_rec, long_rec})));
+        ASSERT_EQ(load(USER, "U"), 0);
+        m.change(&record.return_list, make_instance("Reply-Message", AT_STRING, 0x21, text_bytes("added")));
+        ASSERT_EQ(save_attribute_lists(&record), 0);
+        EXPECT_EQ(stored(USER, "U", "Reply-Message"), property(m.expected));
+        EXPECT_EQ(save_attribute_lists(&record), 0) << "saved again without a reload";
+        EXPECT_EQ(stored(USER, "U", "Reply-Message"), property(m.expected));
+        disconnect();
+    }
+}
+
+// A panel's Reset brings back the instances as loaded, with the position the
+// long record had before a save moved it; the record is still found.
+TEST_F(ListStore, LongValueFoundFromASnapshotTakenBeforeTheSaveThatMovedIt) {
+    const std::string long_text = std::string(150, 'S') + '\0';
+    const std::string original = property({{0, 0x21, text_bytes("short")}, {0, 0x21, long_text}});
+    connect(std::string("object ++b-Native-User U\n") + prop_line("Reply-Message", original));
+    ASSERT_EQ(load(USER, "U"), 0);
+    AttributeRecord snapshot = {};
+    ASSERT_TRUE(attribute_record_copy(&snapshot, record));
+    attribute_list_remove(&record.return_list, 0);
+    ASSERT_EQ(save_attribute_lists(&record), 0);
+    ASSERT_EQ(stored(USER, "U", "Reply-Message"), property({{0, 0x21, long_text}}));
+    attribute_record_free(&record);
+    ASSERT_TRUE(attribute_record_copy(&record, snapshot));
+    attribute_record_free(&snapshot);
+    EXPECT_EQ(save_attribute_lists(&record), 0);
+    EXPECT_EQ(stored(USER, "U", "Reply-Message"), original);
 }
 
 TEST_F(ListStore, APropertyBeyondItsLimitIsRefusedNotCut) {

@@ -10,10 +10,10 @@ void ClientsTest::open(const char* fixture) {
     clients_activate();
 }
 
-void ClientsTest::TearDown() {
+void ClientsTest::close() {
     clients_reset();
     secret_set_tick_source(nullptr);
-    PanelTest::TearDown();
+    close_session();
 }
 
 void ClientsTest::choose(const char* name) {

@@ -15,7 +15,9 @@ protected:
     // Starts the server on `fixture` (null: the demo database), opens the
     // session and shows the panel.
     void open(const char* fixture);
-    void TearDown() override;
+    // Undoes open, so that a table of cases can open afresh for each.
+    void close();
+    void TearDown() override { close(); }
 
     void choose(const char* name);
     std::string stored(const char* client, const char* property);

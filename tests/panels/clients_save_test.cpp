@@ -162,7 +162,7 @@ TEST_F(ClientsSave, AFailureAtAnyStepLeavesTheStoredClientExactly) {
         EXPECT_FALSE(p.modified);
         EXPECT_FALSE(clients_controls().secret_enabled);
         prompt.asked.clear();
-        TearDown();
+        close();
     }
 }
 

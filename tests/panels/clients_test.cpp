@@ -161,7 +161,7 @@ TEST_F(ClientsTest, AFailedAddLeavesTheListAndTheShownClientAsTheyWere) {
         EXPECT_TRUE(p.loaded);
         EXPECT_EQ(product_shown(), "Acme-1");
         prompt.asked.clear();
-        TearDown();
+        close();
     }
 }
 

@@ -28,10 +28,10 @@ void PanelTest::open_session(const char* fixture) {
     set_current_session(session);
 }
 
-void PanelTest::TearDown() {
+void PanelTest::close_session() {
     session_reset();
     set_host_resolver(nullptr);
-    SimServerTest::TearDown();
+    stop();
 }
 
 std::string PanelTest::stored_property(const char* cls, const char* object, const char* property) {

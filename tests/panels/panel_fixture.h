@@ -22,7 +22,10 @@ protected:
     // Starts the server on `fixture` (null: the demo database) and opens
     // the session.
     void open_session(const char* fixture);
-    void TearDown() override;
+    // Ends the session and stops the server; a table-driven test starts
+    // each case afresh with it.
+    void close_session();
+    void TearDown() override { close_session(); }
 
     // A property as stored, or "<missing>".
     std::string stored_property(const char* cls, const char* object, const char* property);

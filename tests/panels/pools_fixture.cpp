@@ -28,9 +28,9 @@ void PoolsTest::open(const char* fixture) {
     pools_activate();
 }
 
-void PoolsTest::TearDown() {
+void PoolsTest::close() {
     pools_reset();
-    PanelTest::TearDown();
+    close_session();
 }
 
 void PoolsTest::choose(const char* name) {

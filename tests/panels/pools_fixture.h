@@ -16,7 +16,8 @@ protected:
     // Starts the server on `fixture` (null: the demo database), opens the
     // session and shows the panel.
     void open(const char* fixture);
-    void TearDown() override;
+    void close();
+    void TearDown() override { close(); }
 
     void choose(const char* name);
     // Every property of a pool as stored, for comparing before and after.

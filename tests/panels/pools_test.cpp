@@ -307,7 +307,7 @@ TEST_F(PoolsTest, AFailureAtAnyStepLeavesTheStoredPoolExactly) {
         EXPECT_STREQ(p.current.description, "new");
         EXPECT_EQ(shown_ranges().size(), 3u);
         prompt.asked.clear();
-        TearDown();
+        close();
     }
 }
 

@@ -37,10 +37,11 @@ protected:
         proxies_reset();
         proxies_activate();
     }
-    void TearDown() override {
+    void close() {
         proxies_reset();
-        PanelTest::TearDown();
+        close_session();
     }
+    void TearDown() override { close(); }
     void choose(const char* name) {
         int64_t index = name_list_find(&proxies_panel().names, name);
         ASSERT_GE(index, 0) << name;
@@ -167,7 +168,7 @@ TEST_F(ProxiesTest, AnAddThatFailsLeavesNoObjectBehind) {
         ASSERT_EQ(messages().size(), 1u);
         EXPECT_EQ(messages()[0].compare(0, 30, "Error while saving settings.\n("), 0);
         prompt.asked.clear();
-        stop();
+        close();
     }
 }
 
@@ -215,8 +216,7 @@ TEST_F(ProxiesTest, AFailureAtAnySaveStepLeavesTheStoredTargetExactly) {
         EXPECT_FALSE(proxies_controls().secret_enabled);
         EXPECT_FALSE(proxies_panel().modified);
         prompt.asked.clear();
-        session_reset();
-        stop();
+        close();
     }
 }
 

@@ -19,7 +19,7 @@ TEST(StringTable, EveryIdOnceAndFoundByTheLookup) {
     for (uint32_t i = 0; i < count; ++i) {
         const StringEntry& entry = table[i];
         EXPECT_TRUE(seen.insert(entry.id).second) << "id " << entry.id << " appears twice";
-        EXPECT_EQ(string_text(entry.id), entry.text);
+        EXPECT_STREQ(string_text(entry.id), entry.text) << "the lookup finds every entry";
     }
     EXPECT_STREQ(string_text(1159), "network communications failure");
     EXPECT_STREQ(string_text(1), "");
