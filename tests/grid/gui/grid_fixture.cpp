@@ -39,7 +39,8 @@ LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
         }
         Recorded r{code, n->column, n->row, n->value, n->extra, n->text ? n->text : "", sender, {}};
         if (code == TBN_DROP && n->extra)
-            for (intptr_t i = 0; i < n->value && i < 16; ++i) r.items.push_back(((char**)n->extra)[i]);
+            for (intptr_t i = 0; i < n->value && i < 16 && ((char**)n->extra)[i]; ++i)
+                r.items.push_back(((char**)n->extra)[i]);
         g_log.events.push_back(r);
         return 0;
     }
