@@ -23,6 +23,8 @@ const int TABLE_EXTRA_BYTES = 3 * (int)sizeof(LONG_PTR);
 // A heading strip learns its table through this message (lParam = table).
 const UINT HEADING_LINK_MESSAGE = WM_USER + 320;
 const UINT_PTR AUTOSCROLL_TIMER_ID = 144;
+// Posted to a table whose scroll bar is to follow its view.
+const UINT SCROLL_BAR_SYNC_MESSAGE = WM_USER + 321;
 
 TableState* table_state_of(HWND table);
 HWND table_window(const TableState& state);

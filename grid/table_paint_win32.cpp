@@ -51,8 +51,9 @@ void draw_bitmap(HDC dc, HBITMAP bitmap, const RECT& cell, int* text_left) {
 }
 
 void draw_check_box(HDC dc, const TableState& state, const TableNotify& n, const RECT& cell, int* text_left) {
+    // Two thirds of the font height, but never too small to read its cross.
     int size = state.font_height * 2 / 3;
-    if (size < 6) size = 6;
+    if (size < 11) size = 11;
     int x = *text_left;
     if (n.text[0] == 0 && n.alignment == ALIGN_CENTRE) x = (cell.left + cell.right - size) / 2;
     int y = cell.top + ((cell.bottom - cell.top) - size) / 2;
@@ -61,12 +62,12 @@ void draw_check_box(HDC dc, const TableState& state, const TableNotify& n, const
     HGDIOBJ old_brush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
     Rectangle(dc, x, y, x + size, y + size);
     if (n.decorations & CELL_CHECKED) {
-        // An X of three lines each way.
+        // An X of three lines each way: the diagonal and its two neighbours.
+        int low = x + 2, high = x + size - 3, top = y + 2, bottom = y + size - 3;
         for (int d = -1; d <= 1; ++d) {
-            line(dc, x + 2 + (d > 0 ? d : 0), y + 2 + (d < 0 ? -d : 0), x + size - 2 - (d < 0 ? -d : 0),
-                 y + size - 2 - (d > 0 ? d : 0));
-            line(dc, x + size - 3 - (d > 0 ? d : 0), y + 2 + (d < 0 ? -d : 0), x + 1 + (d < 0 ? -d : 0),
-                 y + size - 2 - (d > 0 ? d : 0));
+            int ahead = d > 0 ? 1 : 0, behind = d < 0 ? 1 : 0;
+            line(dc, low + ahead, top + behind, high + 1 - behind, bottom + 1 - ahead);
+            line(dc, high - ahead, top + behind, low - 1 + behind, bottom + 1 - ahead);
         }
     }
     SelectObject(dc, old_brush);

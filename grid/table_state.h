@@ -79,7 +79,8 @@ struct TableState {
     int32_t key_state;
     bool has_focus;
     bool has_horizontal_bar;
-    bool closing_edit;  // the edit is being put away: its focus loss is no edit end
+    bool closing_edit;        // the edit is being put away: its focus loss is no edit end
+    bool scroll_bar_pending;  // the scroll bar is yet to show the view's position
 };
 
 // Zero-filled state with its defaults and a width block of 200 columns.

@@ -367,6 +367,11 @@ bool table_message(TableState* state, UINT message, WPARAM wparam, LPARAM lparam
             return true;
         }
         case WM_ERASEBKGND: *result = 1; return true;
+        case SCROLL_BAR_SYNC_MESSAGE:
+            state->scroll_bar_pending = false;
+            table_update_scrollbars(state);
+            *result = 0;
+            return true;
         case WM_PAINT:
             table_paint(state);
             *result = 0;

@@ -41,7 +41,12 @@ void table_update_scrollbars(TableState* state) {
 
 void table_refresh(TableState* state, const ViewMark& before) {
     HWND table = table_window(*state);
-    table_update_scrollbars(state);
+    // The scroll bar catches up once the queue is idle: under Wine each
+    // redraw of it costs more than painting the whole table.
+    if ((before.top != state->top_row || before.left != state->left_column) && !state->scroll_bar_pending) {
+        state->scroll_bar_pending = true;
+        PostMessageA(table, SCROLL_BAR_SYNC_MESSAGE, 0, 0);
+    }
     int32_t moved = state->top_row - before.top;
     if (before.left != state->left_column) {
         table_invalidate_all(state);
