@@ -44,7 +44,7 @@ void show_clients() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_RAS_CLIEN
 // A client with both secrets, chosen as a click in the list chooses it.
 void select_hq_nas1() {
     HWND list = GetDlgItem(clients_page(), IDC_CLIENT_LIST);
-    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "HQ-NAS1");
+    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)"HQ-NAS1");
     if (index < 0) return;
     SendMessageA(list, LB_SETCURSEL, (WPARAM)index, 0);
     SendMessageA(clients_page(), WM_COMMAND, MAKEWPARAM(IDC_CLIENT_LIST, LBN_SELCHANGE), (LPARAM)list);
