@@ -37,7 +37,7 @@ LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
             answer_cell(n, sender);
             return 0;
         }
-        Recorded r{code, n->column, n->row, n->value, n->extra, n->text ? n->text : "", sender, {}};
+        Recorded r{code, n->column, n->row, n->value, n->extra, n->text ? n->text : "", sender, {}, n->code};
         if (code == TBN_DROP && n->extra)
             for (intptr_t i = 0; i < n->value && i < 16 && ((char**)n->extra)[i]; ++i)
                 r.items.push_back(((char**)n->extra)[i]);

@@ -23,6 +23,7 @@ struct Recorded {
     std::string text;
     HWND sender;
     std::vector<std::string> items;  // the texts a drop carried
+    int32_t record_code;             // the record's own code field
 };
 
 struct OwnerLog {

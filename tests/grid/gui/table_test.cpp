@@ -203,4 +203,46 @@ TEST_F(GridTest, TheCacheAnswersRepaintsAndIsSetUpOnce) {
     EXPECT_EQ(g_log.cached_answers, 0);
 }
 
+TEST_F(GridTest, PaintingPastTheLastRowAsksForMore) {
+    send(TBM_SETROWCOUNT, 0, 5);
+    g_log.events.clear();
+    RedrawWindow(table, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_EQ(events(TBN_NEEDROWS).size(), 1u);
+    EXPECT_EQ(events(TBN_NEEDROWS)[0].value, 1);
+    EXPECT_EQ(events(TBN_NEEDROWS)[0].extra, 5);
+    EXPECT_EQ(g_log.highest_row_asked, 4);
+}
+
+TEST_F(GridTest, TheHookReportsEveryMessageFirst) {
+    EXPECT_EQ(send(TBM_SETHOOK, 2), 0);  // only wParam 1 turns it on
+    EXPECT_EQ(send(TBM_SETHOOK, 1), 1);
+    g_log.events.clear();
+    EXPECT_EQ(send(TBM_GETROWCOUNT), 1000000);
+    int reported = 0;
+    for (const Recorded& r : events(TBN_MESSAGE)) reported += r.record_code == (int32_t)TBM_GETROWCOUNT;
+    EXPECT_EQ(reported, 1);
+}
+
+TEST_F(GridTest, ARowHeadingFollowsTheTopRow) {
+    HWND rows = CreateWindowExA(0, TABLE_CLASS_NAME, "", WS_CHILD | WS_VISIBLE | TBS_HEADING | TBS_ROW_HEADING, 0, 40,
+                                40, 300, owner, (HMENU)(INT_PTR)ID_HEADING, GetModuleHandleA(nullptr), nullptr);
+    send(TBM_SETHEADING, 1, (LPARAM)rows);
+    EXPECT_EQ(TB_FitHeadingToTable(table, 1, 2), 1);
+    RECT outer, heading_rect;
+    GetWindowRect(table, &outer);
+    GetWindowRect(rows, &heading_rect);
+    EXPECT_EQ(heading_rect.right, outer.left - 2);
+    EXPECT_EQ(heading_rect.top, outer.top);
+    send(TBM_SETTOPROW, 0, 777);
+    g_log.events.clear();
+    RedrawWindow(rows, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    SendMessageA(rows, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 3));
+    ASSERT_TRUE(last(TBN_CLICK));
+    EXPECT_EQ(last(TBN_CLICK)->row, 777);
+    EXPECT_EQ(last(TBN_CLICK)->sender, rows);
+    DestroyWindow(table);  // the strip stays, unlinked
+    EXPECT_TRUE(IsWindow(rows));
+    RedrawWindow(rows, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
 }  // namespace
