@@ -103,27 +103,24 @@ TEST(EditMask, PasteTypesAtMostNinetyNineCharacters) {
     EXPECT_STREQ(digits.text, "123");
 }
 
+// What the edit shows over a template, and which positions are grey.
+std::pair<std::string, std::string> shown(const EditText& edit, const char* tmpl) {
+    std::string text, greys;
+    for (int32_t i = 0; i < edit_display_length(edit, tmpl); ++i) {
+        bool grey;
+        text += edit_display_char(edit, tmpl, i, &grey);
+        greys += grey ? 'g' : '.';
+    }
+    return {text, greys};
+}
+
 TEST(EditMask, TemplateShowsInGreyWhereNothingIsTyped) {
     EditText edit = with_mask("NN/NN/NNNN");
     const char* tmpl = "__/__/____";
-    ASSERT_EQ(edit_display_length(edit, tmpl), 10);
-    std::string shown, greys;
-    for (int32_t i = 0; i < 10; ++i) {
-        bool grey;
-        shown += edit_display_char(edit, tmpl, i, &grey);
-        greys += grey ? 'g' : '.';
-    }
-    EXPECT_EQ(shown, "__/__/____");
-    EXPECT_EQ(greys, "gggggggggg");
+    EXPECT_EQ(shown(edit, tmpl), std::make_pair(std::string("__/__/____"), std::string("gggggggggg")));
     edit_set_text(&edit, "12/5 /19");
-    shown.clear(), greys.clear();
-    for (int32_t i = 0; i < 10; ++i) {
-        bool grey;
-        shown += edit_display_char(edit, tmpl, i, &grey);
-        greys += grey ? 'g' : '.';
-    }
-    EXPECT_EQ(shown, "12/5_/19__");
-    EXPECT_EQ(greys, "....g...gg");
+    EXPECT_EQ(shown(edit, tmpl), std::make_pair(std::string("12/5_/19__"), std::string("....g...gg")));
+    EXPECT_EQ(shown(edit, ""), std::make_pair(std::string("12/5 /19"), std::string("........")));
 }
 
 }  // namespace

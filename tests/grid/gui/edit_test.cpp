@@ -103,4 +103,19 @@ TEST_F(EditTest, EditMessagesKeepTheirLimits) {
     EXPECT_EQ(text_of(e), "ABC");
 }
 
+TEST_F(EditTest, AStandardEditCanStandIn) {
+    ASSERT_EQ(TB_SetEditClass(table, "EDIT"), 1);
+    char name[16];
+    GetClassNameA(edit(), name, sizeof name);
+    EXPECT_STREQ(name, "Edit");
+    EXPECT_EQ(GetDlgCtrlID(edit()), TABLE_EDIT_ID);
+    ASSERT_EQ(TB_StartEditEx(table, "", nullptr, nullptr, 0, 1, 1), 1);
+    type(edit(), "plain");
+    SetFocus(table);
+    pump();
+    ASSERT_EQ(events(TBN_EDITEND).size(), 1u);
+    EXPECT_EQ(events(TBN_EDITEND)[0].text, "plain");
+    EXPECT_FALSE(events(TBN_EDITCHANGE).empty());
+}
+
 }  // namespace
