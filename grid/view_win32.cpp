@@ -2,6 +2,22 @@
 
 #include "grid/grid_win32.h"
 
+namespace {
+
+// An open edit moves with its cell, and is closed (its text reported) when
+// the cell leaves the screen.
+void edit_follows_view(TableState* state) {
+    HWND edit = (HWND)state->edit_window;
+    if (!edit || !IsWindowVisible(edit)) return;
+    CellRect cell;
+    if (table_cell_rect(*state, state->edit_column, state->edit_row, &cell) == CELL_HIDDEN)
+        table_close_edit(state, true);
+    else
+        SetWindowPos(edit, nullptr, cell.left, cell.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
 ViewMark view_mark(const TableState& state) {
     return {state.top_row, state.current_row, state.left_column, state.current_column};
 }
@@ -66,6 +82,7 @@ void table_refresh(TableState* state, const ViewMark& before) {
         table_invalidate_row(state, before.row);
         table_invalidate_row(state, state->current_row);
     }
+    if (before.top != state->top_row || before.left != state->left_column) edit_follows_view(state);
     UpdateWindow(table);
 }
 

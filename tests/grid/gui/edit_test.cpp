@@ -103,6 +103,20 @@ TEST_F(EditTest, EditMessagesKeepTheirLimits) {
     EXPECT_EQ(text_of(e), "ABC");
 }
 
+TEST_F(EditTest, AnOpenEditFollowsItsCellAndClosesWhenItScrollsAway) {
+    ASSERT_EQ(TB_StartEditEx(table, "kept", nullptr, nullptr, 0, 1, 2), 1);
+    RECT before, after;
+    GetWindowRect(edit(), &before);
+    send(WM_VSCROLL, SB_LINEDOWN);
+    GetWindowRect(edit(), &after);
+    EXPECT_EQ(after.top, before.top - send(TBM_GETROWHEIGHT));
+    EXPECT_TRUE(events(TBN_EDITEND).empty());
+    send(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_FALSE(IsWindowVisible(edit()));
+    ASSERT_EQ(events(TBN_EDITEND).size(), 1u);
+    EXPECT_EQ(events(TBN_EDITEND)[0].text, "kept");
+}
+
 TEST_F(EditTest, AStandardEditCanStandIn) {
     ASSERT_EQ(TB_SetEditClass(table, "EDIT"), 1);
     char name[16];
