@@ -1,5 +1,6 @@
 #include "tools/tour/tour_steps_win32.h"
 
+#include "grid/keelgrid32_win32.h"
 #include "panels/clients_ids.h"
 #include "panels/dialog_ids.h"
 #include "panels/proxies_ids.h"
@@ -9,6 +10,7 @@
 #include "shell/main_window_win32.h"
 #include "shell/servers.h"
 #include "shell/subdlg_win32.h"
+#include "tools/griddemo/demo_window_win32.h"
 
 namespace {
 
@@ -116,6 +118,44 @@ void type_range() {
 
 void back_to_servers() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_SERVERS), BM_CLICK, 0, 0); }
 
+// The grid demo's window, found by its class: the tour keeps no window handles.
+HWND grid_demo() { return FindWindowA("KeelGridDemo", nullptr); }
+
+void open_grid_demo() { griddemo_open(GetModuleHandleA(nullptr), 70, 60); }
+
+// A selection, an unchecked box, and a row dragged by its number into Picked.
+void select_and_pick() {
+    HWND demo = grid_demo();
+    if (!demo) return;
+    HWND users = griddemo_users(demo), picked = griddemo_picked(demo);
+    SetFocus(users);
+    SendMessageA(users, TBM_SETCURROW, 0, 2);
+    SendMessageA(users, TBM_SETCURCOL, DEMO_ACTIVE, 0);
+    SendMessageA(users, WM_CHAR, ' ', 0);
+    SendMessageA(users, TBM_SETCURCOL, DEMO_SINCE, 0);
+    SendMessageA(users, TBM_SETCURROW, 0, 4);
+    POINT at = {10, 8};
+    MapWindowPoints(picked, users, &at, 1);
+    PostMessageA(users, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    PostMessageA(users, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    char name[] = "user000004";
+    char* data[2] = {name, nullptr};
+    TB_DragStart(users, LoadCursor(nullptr, IDC_HAND), data, 4);
+}
+
+// An edit of the Since column started by typing, half filled.
+void open_grid_edit() {
+    HWND demo = grid_demo();
+    if (!demo || !griddemo_edit(demo, DEMO_SINCE, 4, '0')) return;
+    HWND edit = (HWND)SendMessageA(griddemo_users(demo), TBM_GETEDITWINDOW, 0, 0);
+    for (const char* key = "704"; *key; ++key) PostMessageA(edit, WM_CHAR, (WPARAM)*key, 0);
+}
+
+void close_grid_demo() {
+    HWND demo = grid_demo();
+    if (demo) DestroyWindow(demo);
+}
+
 void exit_console() { PostMessageA(main_window(), WM_COMMAND, IDM_EXIT, 0); }
 
 }  // namespace
@@ -160,6 +200,12 @@ const TourStep TOUR_STEPS[] = {
     {"address-pools-add-range", nullptr, false},
     {nullptr, close_front_dialog, false},
     {nullptr, back_to_servers, false},
+    {nullptr, open_grid_demo, false},
+    {nullptr, select_and_pick, false},
+    {"grid-table-selection", nullptr, false},
+    {nullptr, open_grid_edit, false},
+    {"grid-in-place-edit", nullptr, false},
+    {nullptr, close_grid_demo, false},
     {nullptr, exit_console, false},
 };
 
