@@ -4,7 +4,7 @@
 
 #include "install/accounts.h"
 #include "install/host_win32.h"
-#include "install/keelinst.h"
+#include "install/keelinst_win32.h"
 #include "install/processes.h"
 #include "install/service_control.h"
 

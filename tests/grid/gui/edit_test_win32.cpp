@@ -1,4 +1,4 @@
-#include "tests/grid/gui/grid_fixture.h"
+#include "tests/grid/gui/grid_fixture_win32.h"
 
 namespace {
 

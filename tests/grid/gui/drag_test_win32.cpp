@@ -4,7 +4,7 @@
 #include <shlobj.h>
 #include <string.h>
 
-#include "tests/grid/gui/grid_fixture.h"
+#include "tests/grid/gui/grid_fixture_win32.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <string.h>
 
-#include "tests/grid/gui/grid_fixture.h"
+#include "tests/grid/gui/grid_fixture_win32.h"
 
 namespace {
 
