@@ -47,6 +47,10 @@ struct PageButtons {
 };
 PageButtons page_buttons(const AttributeList& list, int32_t selected, const Dictionary* dictionary);
 
+// The marker drawn at the start of a row.
+enum RowMarker : uint8_t { MARK_NONE, MARK_ERROR, MARK_SUBTRACT, MARK_PROFILE, MARK_OVERWRITE };
+RowMarker row_marker(const AttributeInstance& instance);
+
 // Swaps the row with the one above (up) or below; returns the row's new index.
 int32_t editor_move(AttributeList* list, uint16_t index, bool up);
 

@@ -32,6 +32,15 @@ PageButtons page_buttons(const AttributeList& list, int32_t selected, const Dict
     return buttons;
 }
 
+RowMarker row_marker(const AttributeInstance& instance) {
+    uint32_t state = instance.state & ~IS_WRITTEN;
+    if (state != 0 && state != IS_PROFILE && state != IS_OVERWRITE) return MARK_ERROR;
+    if (is_subtract_instance(instance)) return MARK_SUBTRACT;
+    if (state == IS_PROFILE) return MARK_PROFILE;
+    if (state == IS_OVERWRITE) return MARK_OVERWRITE;
+    return MARK_NONE;
+}
+
 int32_t editor_move(AttributeList* list, uint16_t index, bool up) {
     if (index >= list->count) return -1;
     uint32_t other = up ? index - 1u : index + 1u;

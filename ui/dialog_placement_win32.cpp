@@ -9,11 +9,18 @@ void center_over_owner(HWND dialog) {
     GetWindowRect(dialog, &box);
     GetWindowRect(owner, &over);
     int width = box.right - box.left, height = box.bottom - box.top;
-    int x = over.left + (over.right - over.left - width) / 2;
-    int y = over.top + (over.bottom - over.top - height) / 2;
+    move_onto_monitor(dialog, over.left + (over.right - over.left - width) / 2,
+                      over.top + (over.bottom - over.top - height) / 2);
+}
+
+void move_onto_monitor(HWND dialog, int x, int y) {
+    RECT box;
+    GetWindowRect(dialog, &box);
+    int width = box.right - box.left, height = box.bottom - box.top;
+    HWND near_window = GetWindow(dialog, GW_OWNER) ? GetWindow(dialog, GW_OWNER) : dialog;
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    if (GetMonitorInfoA(MonitorFromWindow(near_window, MONITOR_DEFAULTTONEAREST), &monitor)) {
         const RECT& work = monitor.rcWork;
         if (x + width > work.right) x = work.right - width;
         if (y + height > work.bottom) y = work.bottom - height;

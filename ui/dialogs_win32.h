@@ -5,6 +5,9 @@
 
 // Puts a dialog in the middle of its owner, kept on the owner's monitor.
 void center_over_owner(HWND dialog);
+// Moves a dialog's top-left corner to (x, y) in screen pixels, pulled back
+// onto its owner's monitor when it would stand off it.
+void move_onto_monitor(HWND dialog, int x, int y);
 
 // A modal dialog from the program's template `template_id`; its procedure
 // finds `state` through dialog_state(). Returns what EndDialog was given.

@@ -17,6 +17,7 @@
 #include "attrs/list_store.h"
 #include "platform/local_time.h"
 #include "tests/attrs/attr_test_support.h"
+#include "tests/attrs/demo_record.h"
 #include "tests/sim/sim_test_support.h"
 #include "tests/support/scripted_prompt.h"
 
@@ -50,26 +51,9 @@ protected:
         SimServerTest::TearDown();
     }
 
-    // The profile a user links, or "".
-    std::string linked_profile(const char* cls, const char* name) {
-        std::string link;
-        if (!sim_get_property(server, cls, name, PROFILE_LINK_PROPERTY, &link) || link.size() < 11) return "";
-        return std::string(link.c_str() + 10);
-    }
-
     // Loads, validates and merges one object as the panels do; the lines as shown.
     std::string load_merged(const char* cls, const char* name, AttributeRecord* record) {
-        copy_text(record->class_name, sizeof record->class_name, cls);
-        copy_text(record->object_name, sizeof record->object_name, name);
-        EXPECT_EQ(load_attribute_lists(record, &dictionary, nullptr), 0);
-        validate_lists(record, &dictionary);
-        std::string profile_name = strcmp(cls, PROFILE_CLASS) == 0 ? "" : linked_profile(cls, name);
-        AttributeList profile = {0, 0, nullptr};
-        if (!profile_name.empty()) {
-            EXPECT_EQ(load_profile_instances(profile_name.c_str(), &dictionary, nullptr, &profile), 0);
-        }
-        EXPECT_TRUE(merge_profile(record, profile_name.empty() ? nullptr : &profile, &dictionary, nullptr));
-        attribute_list_free(&profile);
+        EXPECT_TRUE(load_shown_record(cls, name, &dictionary, record));
         std::string lines;
         for (const AttributeList* list : {&record->check_list, &record->return_list}) {
             for (uint16_t i = 0; i < list->count; ++i) {

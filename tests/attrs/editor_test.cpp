@@ -275,6 +275,25 @@ TEST_F(Editor, InsufficientSpaceForAnotherValue) {
     EXPECT_EQ(messages(), "There is insufficient space for all values of this attribute");
 }
 
+TEST(EditorRows, MarkerPerState) {
+    struct Case {
+        uint16_t flags;
+        uint32_t state;
+        RowMarker marker;
+    } cases[] = {{OWN_R, 0, MARK_NONE},
+                 {OWN_R, IS_PROFILE, MARK_PROFILE},
+                 {OWN_R, IS_OVERWRITE, MARK_OVERWRITE},
+                 {SUB_R, 0, MARK_SUBTRACT},
+                 {SUB_R, IS_NO_PROFILE_MATCH, MARK_ERROR},
+                 {OWN_R, IS_PROFILE | IS_OVERWRITE, MARK_ERROR},
+                 {OWN_R, IS_TYPE_MISMATCH, MARK_ERROR},
+                 {OWN_R, IS_OVERWRITE | IS_WRITTEN, MARK_OVERWRITE}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(row_marker(make_instance("Filter-Id", AT_STRING, c.flags, "", c.state)), c.marker)
+            << c.flags << " " << c.state;
+    }
+}
+
 TEST_F(Editor, ChangeIsRefusedWithTheRowsOwnReason) {
     struct Case {
         const char* name;

@@ -1,0 +1,9 @@
+// A user or profile of the connected server as the panels show it: its
+// lists checked against the dictionary and merged with its profile's.
+#pragma once
+
+#include "attrs/attribute_list.h"
+#include "attrs/dictionary.h"
+
+// False when the lists or the profile's could not be read.
+bool load_shown_record(const char* cls, const char* name, const Dictionary* dictionary, AttributeRecord* record);
