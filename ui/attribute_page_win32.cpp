@@ -171,11 +171,7 @@ BOOL init_page(HWND page, AttributePageSetup* setup) {
 
     HINSTANCE instance = GetModuleHandleA(nullptr);
     const char* names[] = {"UPARROW", "DNARROW"};
-    const int ids[] = {IDC_ATTR_UP, IDC_ATTR_DOWN};
-    for (int i = 0; i < 2; ++i) {
-        state->arrows[i] = (HBITMAP)LoadImageA(instance, names[i], IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS);
-        SendDlgItemMessageA(page, ids[i], BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)state->arrows[i]);
-    }
+    for (int i = 0; i < 2; ++i) state->arrows[i] = LoadBitmapA(instance, names[i]);
     RECT client;
     GetClientRect(page, &client);
     lay_out(page, client.right, client.bottom);
@@ -220,6 +216,10 @@ INT_PTR CALLBACK attribute_page_proc(HWND page, UINT message, WPARAM wparam, LPA
         case WM_MEASUREITEM: ((MEASUREITEMSTRUCT*)lparam)->itemHeight = (UINT)state->painter.row_height; return TRUE;
         case WM_DRAWITEM: {
             const DRAWITEMSTRUCT* item = (const DRAWITEMSTRUCT*)lparam;
+            if (item->CtlID == IDC_ATTR_UP || item->CtlID == IDC_ATTR_DOWN) {
+                paint_arrow_button(*item, state->arrows[item->CtlID == IDC_ATTR_UP ? 0 : 1]);
+                return TRUE;
+            }
             if (item->CtlID != IDC_ATTR_LIST) return FALSE;
             const AttributeList* rows = rows_of(state);
             const AttributeInstance* instance =

@@ -9,6 +9,8 @@ namespace {
 
 const char* const MARKER_NAMES[] = {nullptr, "ERROR", "SUBTRACT", "PROFILE", "OVERWRITE"};
 const COLORREF MARKER_TRANSPARENT = RGB(255, 0, 255);
+const COLORREF ARROW_FACE = RGB(192, 192, 192);
+const COLORREF ARROW_INK = RGB(0, 0, 0);
 const int NAME_GAP = 10;
 
 int text_width(HDC dc, const char* text, int length) {
@@ -121,4 +123,43 @@ void paint_row(const RowPainter& painter, const DRAWITEMSTRUCT& item, const Attr
         SelectObject(dc, old);
     }
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &row);
+}
+
+void paint_arrow_button(const DRAWITEMSTRUCT& item, HBITMAP arrow) {
+    HDC dc = item.hDC;
+    RECT face = item.rcItem;
+    bool pushed = (item.itemState & ODS_SELECTED) != 0, disabled = (item.itemState & ODS_DISABLED) != 0;
+    DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    if (arrow) {
+        BITMAP info;
+        GetObjectA(arrow, sizeof info, &info);
+        HDC memory = CreateCompatibleDC(dc);
+        HBITMAP copy = CreateCompatibleBitmap(dc, info.bmWidth, info.bmHeight);
+        HGDIOBJ old_copy = SelectObject(memory, copy);
+        HDC source = CreateCompatibleDC(dc);
+        HGDIOBJ old_source = SelectObject(source, arrow);
+        BitBlt(memory, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+        SelectObject(source, old_source);
+        DeleteDC(source);
+        if (disabled) {
+            COLORREF grey = GetSysColor(COLOR_GRAYTEXT);
+            for (int y = 0; y < info.bmHeight; ++y) {
+                for (int x = 0; x < info.bmWidth; ++x) {
+                    if (GetPixel(memory, x, y) == ARROW_INK) SetPixel(memory, x, y, grey);
+                }
+            }
+        }
+        int offset = pushed ? 1 : 0;
+        int x = (face.left + face.right - info.bmWidth) / 2 + offset,
+            y = (face.top + face.bottom - info.bmHeight) / 2 + offset;
+        TransparentBlt(dc, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, info.bmWidth, info.bmHeight, ARROW_FACE);
+        SelectObject(memory, old_copy);
+        DeleteObject(copy);
+        DeleteDC(memory);
+    }
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = face;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
 }

@@ -1,5 +1,5 @@
-// How the rows of an attribute list page are drawn: marker, name, default
-// mark and value in columns, subtract rows grey and struck out.
+// How an attribute list page is drawn: rows of marker, name, default mark
+// and value in columns, subtract rows grey and struck out; the arrow buttons.
 #pragma once
 
 #include <windows.h>
@@ -22,3 +22,6 @@ void row_painter_free(RowPainter* painter);
 // Widens the name column for the dictionary's names and the list's.
 void row_painter_measure(RowPainter* painter, HWND list, const Dictionary* dictionary, const AttributeList* rows);
 void paint_row(const RowPainter& painter, const DRAWITEMSTRUCT& item, const AttributeInstance* instance);
+// An arrow button: its bitmap (light grey is the face) on a push button,
+// greyed while the button is disabled.
+void paint_arrow_button(const DRAWITEMSTRUCT& item, HBITMAP arrow);
