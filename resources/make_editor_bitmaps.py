@@ -75,17 +75,10 @@ def subtract():
     return p
 
 
-def profile():
+def lettered(colour, ch):
     p = canvas(MAGENTA)
-    rounded_square(p, BLUE)
-    letter(p, "P", WHITE, left=6)
-    return p
-
-
-def overwrite():
-    p = canvas(MAGENTA)
-    rounded_square(p, AMBER)
-    letter(p, "O", WHITE, left=6)
+    rounded_square(p, colour)
+    letter(p, ch, WHITE, left=6)
     return p
 
 
@@ -125,8 +118,8 @@ def write_bmp(path, pixels):
 def main():
     here = os.path.join(os.path.dirname(os.path.abspath(__file__)), "bitmaps")
     os.makedirs(here, exist_ok=True)
-    for name, pixels in [("error", error()), ("subtract", subtract()), ("profile", profile()),
-                         ("overwrite", overwrite()), ("uparrow", arrow(True)), ("dnarrow", arrow(False))]:
+    for name, pixels in [("error", error()), ("subtract", subtract()), ("profile", lettered(BLUE, "P")),
+                         ("overwrite", lettered(AMBER, "O")), ("uparrow", arrow(True)), ("dnarrow", arrow(False))]:
         write_bmp(os.path.join(here, name + ".bmp"), pixels)
 
 

@@ -78,18 +78,14 @@ void add_value(HWND dialog, AddDialog* state) {
         outcome = editor_add(target, *definition, entry);
     }
     if (outcome.result != EDIT_DONE) {
-        HWND field = value_controls_field(dialog, state->values);
-        SetFocus(field);
-        SendMessageA(field, EM_SETSEL, 0, -1);
+        focus_value_field(dialog, state->values);
         return;
     }
     attribute_page_show_row(state->page, outcome.selection);
     // Ready for the next value.
     CheckDlgButton(dialog, IDC_VALUE_FLAG, BST_UNCHECKED);
     value_controls_sync(dialog, &state->values);
-    HWND field = value_controls_field(dialog, state->values);
-    SendMessageA(field, EM_SETSEL, 0, -1);
-    SetFocus(field);
+    focus_value_field(dialog, state->values);
     update_add_button(dialog, state);
 }
 

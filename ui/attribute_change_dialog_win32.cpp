@@ -76,12 +76,7 @@ void change_value(HWND dialog, ChangeDialog* state) {
             break;
         case EDIT_UNCHANGED:
         case EDIT_REFUSED_CLOSE: EndDialog(dialog, IDCANCEL); break;
-        default: {
-            HWND field = value_controls_field(dialog, state->values);
-            SetFocus(field);
-            SendMessageA(field, EM_SETSEL, 0, -1);
-            break;
-        }
+        default: focus_value_field(dialog, state->values); break;
     }
 }
 
@@ -93,7 +88,7 @@ INT_PTR CALLBACK change_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LP
             place_attribute_dialog(dialog, state->page);
             show_current_value(dialog, state);
             update_ok(dialog, *state);
-            SetFocus(value_controls_field(dialog, state->values));
+            focus_value_field(dialog, state->values);
             return FALSE;
         case WM_COMMAND: {
             int id = LOWORD(wparam), code = HIWORD(wparam);

@@ -114,11 +114,13 @@ ValueEntry value_controls_read(HWND dialog, ValueControls* values) {
     return entry;
 }
 
-HWND value_controls_field(HWND dialog, const ValueControls& values) {
-    if (values.control == VALUE_NAMES) return GetDlgItem(dialog, IDC_VALUE_NAMES);
-    if (values.control == VALUE_ADDRESS_OR_POOL && checked(dialog, IDC_VALUE_POOL_CHECK))
-        return GetDlgItem(dialog, IDC_VALUE_POOLS);
-    return GetDlgItem(dialog, IDC_VALUE_TEXT);
+void focus_value_field(HWND dialog, const ValueControls& values) {
+    int id = IDC_VALUE_TEXT;
+    if (values.control == VALUE_NAMES) id = IDC_VALUE_NAMES;
+    if (values.control == VALUE_ADDRESS_OR_POOL && checked(dialog, IDC_VALUE_POOL_CHECK)) id = IDC_VALUE_POOLS;
+    HWND field = GetDlgItem(dialog, id);
+    if (id == IDC_VALUE_TEXT) SendMessageA(field, EM_SETSEL, 0, -1);
+    SetFocus(field);
 }
 
 void place_attribute_dialog(HWND dialog, HWND page) {

@@ -28,8 +28,9 @@ void value_controls_sync(HWND dialog, ValueControls* values);
 bool value_controls_given(HWND dialog, const ValueControls& values);
 // The entry the editor rules take; its texts live in `values`.
 ValueEntry value_controls_read(HWND dialog, ValueControls* values);
-// The field to put the keyboard on after a refused value.
-HWND value_controls_field(HWND dialog, const ValueControls& values);
+// The value's field, all of it selected, takes the keyboard (after a
+// refused value, and for the next one).
+void focus_value_field(HWND dialog, const ValueControls& values);
 // Where both dialogs open: 9 pixels right of and below the main window's
 // top-left corner, kept on its monitor.
 void place_attribute_dialog(HWND dialog, HWND page);

@@ -28,27 +28,20 @@ const char* const USER_CLASSES[] = {"++b-Native-User",    "++h-NT-Domain-User", 
                                     "++n-SecurID-Prefix", "++o-SecurID-Suffix"};
 const TimeZoneRule UTC_ZONE = {0, false, 0, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}};
 
-class Demo : public SimServerTest {
+class Demo : public DemoServerTest {
 protected:
     Dictionary dictionary = {0, nullptr, 0, nullptr};
     ScriptedPrompt prompt;
 
     void SetUp() override {
-        SimOptions options;
-        options.fixture_path = KEEL_DEMO_DIR "/server.fixture";
-        start(nullptr, options);
-        session_reset();
-        PipeSession* session = nullptr;
-        ASSERT_EQ(session_open(nullptr, &session), 0);
-        set_current_session(session);
+        DemoServerTest::SetUp();
         ASSERT_TRUE(load_dictionary_into(&dictionary, nullptr, nullptr));
         set_time_zone_rule(&UTC_ZONE);
     }
     void TearDown() override {
         set_time_zone_rule(nullptr);
         dictionary_free(&dictionary);
-        session_reset();
-        SimServerTest::TearDown();
+        DemoServerTest::TearDown();
     }
 
     // Loads, validates and merges one object as the panels do; the lines as shown.

@@ -3,9 +3,25 @@
 #include <string.h>
 
 #include "api/db.h"
+#include "api/session.h"
 #include "api/text_field.h"
 #include "attrs/list_rules.h"
 #include "attrs/list_store.h"
+
+void DemoServerTest::SetUp() {
+    SimOptions options;
+    options.fixture_path = KEEL_DEMO_DIR "/server.fixture";
+    start(nullptr, options);
+    session_reset();
+    PipeSession* session = nullptr;
+    ASSERT_EQ(session_open(nullptr, &session), 0);
+    set_current_session(session);
+}
+
+void DemoServerTest::TearDown() {
+    session_reset();
+    SimServerTest::TearDown();
+}
 
 bool load_shown_record(const char* cls, const char* name, const Dictionary* dictionary, AttributeRecord* record) {
     copy_text(record->class_name, sizeof record->class_name, cls);

@@ -17,6 +17,7 @@
 #include "tests/attrs/attr_test_support.h"
 #include "tests/attrs/demo_record.h"
 #include "tests/sim/sim_test_support.h"
+#include "tests/support/dialog_driver_win32.h"
 #include "tests/support/scripted_prompt.h"
 #include "ui/attribute_editor_ids.h"
 #include "ui/attribute_page_win32.h"
@@ -25,35 +26,6 @@ namespace {
 
 const char HOST_CLASS[] = "KeelAttributeTestHost";
 const char* const POOLS[] = {"DIALUP-POOL", "ISDN-POOL", "VPN-POOL"};
-
-// Runs `action` on the next dialog to open, from inside its modal loop.
-std::function<void(HWND)> g_dialog_action;
-HWND g_host = nullptr;
-
-BOOL CALLBACK find_dialog(HWND window, LPARAM found) {
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (window != g_host && IsWindowVisible(window) && strcmp(name, "#32770") == 0) {
-        *(HWND*)found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CALLBACK drive_dialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), find_dialog, (LPARAM)&dialog);
-    if (!dialog || !g_dialog_action) return;
-    KillTimer(nullptr, timer);
-    std::function<void(HWND)> action = g_dialog_action;
-    g_dialog_action = nullptr;
-    action(dialog);
-}
-
-void when_dialog_opens(std::function<void(HWND)> action) {
-    g_dialog_action = action;
-    SetTimer(nullptr, 0, 30, drive_dialog);
-}
 
 void pump() {
     MSG message;
@@ -88,12 +60,12 @@ void choose(HWND dialog, int id, const char* text) {
 
 bool enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
 
-class AttributePages : public SimServerTest {
+class AttributePages : public DemoServerTest {
 protected:
     ScriptedPrompt prompt;
     AttributeRecord record = {};
     AttributePageSetup check_setup = {}, return_setup = {};
-    HWND check_page = nullptr, return_page = nullptr;
+    HWND host = nullptr, check_page = nullptr, return_page = nullptr;
     int modified = 0;
 
     static void on_modified(void* host) { ++((AttributePages*)host)->modified; }
@@ -102,13 +74,7 @@ protected:
     }
 
     void SetUp() override {
-        SimOptions options;
-        options.fixture_path = KEEL_DEMO_DIR "/server.fixture";
-        start(nullptr, options);
-        session_reset();
-        PipeSession* session = nullptr;
-        ASSERT_EQ(session_open(nullptr, &session), 0);
-        set_current_session(session);
+        DemoServerTest::SetUp();
         ASSERT_TRUE(load_dictionary(nullptr, nullptr));
         WNDCLASSA host_class = {};
         host_class.lpfnWndProc = DefWindowProcA;
@@ -116,13 +82,13 @@ protected:
         host_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
         host_class.lpszClassName = HOST_CLASS;
         RegisterClassA(&host_class);
-        g_host = CreateWindowExA(0, HOST_CLASS, "pages", WS_POPUP | WS_VISIBLE, 30, 20, 1000, 300, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-        ASSERT_TRUE(g_host);
+        host = CreateWindowExA(0, HOST_CLASS, "pages", WS_POPUP | WS_VISIBLE, 30, 20, 1000, 300, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+        ASSERT_TRUE(host);
         check_setup = {&record, CHECK_LIST, program_dictionary(), this, on_modified, list_pools};
         return_setup = {&record, RETURN_LIST, program_dictionary(), this, on_modified, list_pools};
-        check_page = attribute_page_create(g_host, 1, &check_setup);
-        return_page = attribute_page_create(g_host, 2, &return_setup);
+        check_page = attribute_page_create(host, 1, &check_setup);
+        return_page = attribute_page_create(host, 2, &return_setup);
         ASSERT_TRUE(check_page && return_page);
         MoveWindow(check_page, 0, 0, 490, 300, TRUE);
         MoveWindow(return_page, 500, 0, 500, 300, TRUE);
@@ -130,13 +96,12 @@ protected:
         ShowWindow(return_page, SW_SHOW);
     }
     void TearDown() override {
-        if (g_host) DestroyWindow(g_host);
-        g_host = nullptr;
-        g_dialog_action = nullptr;
+        if (host) DestroyWindow(host);
+        host = nullptr;
+        forget_dialog_action();
         attribute_record_free(&record);
         dictionary_free(program_dictionary());
-        session_reset();
-        SimServerTest::TearDown();
+        DemoServerTest::TearDown();
     }
 
     void load(const char* cls, const char* name) {
@@ -209,7 +174,7 @@ TEST_F(AttributePages, AddThroughTheDialogStaysOpenForTheNextValue) {
     std::string prompt_text, echo_label;
     bool echo_enabled = true, add_before_text = true;
     RECT host_box, dialog_box = {};
-    GetWindowRect(g_host, &host_box);
+    GetWindowRect(host, &host_box);
     when_dialog_opens([&](HWND dialog) {
         GetWindowRect(dialog, &dialog_box);
         choose(dialog, IDC_ADD_ATTRIBUTES, "Filter-Id");
