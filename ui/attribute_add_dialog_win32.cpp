@@ -104,13 +104,7 @@ INT_PTR CALLBACK add_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARA
         case WM_COMMAND: {
             int id = LOWORD(wparam), code = HIWORD(wparam);
             if (id == IDC_ADD_ATTRIBUTES && code == LBN_SELCHANGE) show_attribute(dialog, state);
-            if ((id == IDC_VALUE_FLAG || id == IDC_VALUE_POOL_CHECK) && code == BN_CLICKED) {
-                value_controls_sync(dialog, &state->values);
-                update_add_button(dialog, state);
-            }
-            if ((id == IDC_VALUE_TEXT && code == EN_CHANGE) ||
-                ((id == IDC_VALUE_NAMES || id == IDC_VALUE_POOLS) && code == CBN_SELCHANGE))
-                update_add_button(dialog, state);
+            if (value_controls_command(dialog, &state->values, id, code)) update_add_button(dialog, state);
             if (id == IDC_ADD_ATTRIBUTE_ADD || id == IDOK) add_value(dialog, state);
             if (id == IDCANCEL) EndDialog(dialog, IDCANCEL);
             return TRUE;

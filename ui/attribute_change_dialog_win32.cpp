@@ -92,11 +92,7 @@ INT_PTR CALLBACK change_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LP
             return FALSE;
         case WM_COMMAND: {
             int id = LOWORD(wparam), code = HIWORD(wparam);
-            if ((id == IDC_VALUE_FLAG || id == IDC_VALUE_POOL_CHECK) && code == BN_CLICKED)
-                value_controls_sync(dialog, &state->values);
-            if (id == IDC_VALUE_FLAG || id == IDC_VALUE_POOL_CHECK || (id == IDC_VALUE_TEXT && code == EN_CHANGE) ||
-                ((id == IDC_VALUE_NAMES || id == IDC_VALUE_POOLS) && code == CBN_SELCHANGE))
-                update_ok(dialog, *state);
+            if (value_controls_command(dialog, &state->values, id, code)) update_ok(dialog, *state);
             if (id == IDOK) change_value(dialog, state);
             if (id == IDCANCEL) EndDialog(dialog, IDCANCEL);
             return TRUE;

@@ -85,6 +85,15 @@ void value_controls_sync(HWND dialog, ValueControls* values) {
     EnableWindow(GetDlgItem(dialog, IDC_VALUE_POOLS), !echo && pool);
 }
 
+bool value_controls_command(HWND dialog, ValueControls* values, int id, int code) {
+    if ((id == IDC_VALUE_FLAG || id == IDC_VALUE_POOL_CHECK) && code == BN_CLICKED) {
+        value_controls_sync(dialog, values);
+        return true;
+    }
+    return (id == IDC_VALUE_TEXT && code == EN_CHANGE) ||
+           ((id == IDC_VALUE_NAMES || id == IDC_VALUE_POOLS) && code == CBN_SELCHANGE);
+}
+
 bool value_controls_given(HWND dialog, const ValueControls& values) {
     ValueState state;
     state.control = values.control;

@@ -24,6 +24,9 @@ void value_controls_show(HWND dialog, ValueControls* values, const AttributeDefi
                          const AttributePageSetup& setup, bool change);
 // Echo and the pool box enable or disable the fields; call after either changes.
 void value_controls_sync(HWND dialog, ValueControls* values);
+// A command from the value row or the Default / Echo box: keeps the fields
+// in step; true when whether a value is given may have changed.
+bool value_controls_command(HWND dialog, ValueControls* values, int id, int code);
 // Whether a value is given (Add and OK enabled).
 bool value_controls_given(HWND dialog, const ValueControls& values);
 // The entry the editor rules take; its texts live in `values`.

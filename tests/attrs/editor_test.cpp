@@ -236,21 +236,27 @@ TEST_F(Editor, UpAndDownOnlyInsideAnOwnOrderableGroup) {
     EXPECT_FALSE(none.del || none.edit || none.up || none.down);
 }
 
-TEST_F(Editor, EditIsEnabledOnlyForUnmarkedOwnOrInheritedRows) {
+TEST_F(Editor, MarkerAndEditPerRowState) {
     struct Case {
         uint16_t flags;
         uint32_t state;
+        RowMarker marker;
         bool edit;
-    } cases[] = {{OWN_R, 0, true},
-                 {OWN_R, IS_PROFILE, true},
-                 {OWN_R, IS_OVERWRITE, true},
-                 {SUB_R, 0, false},
-                 {OWN_R, IS_UNKNOWN_ATTRIBUTE, false},
-                 {OWN_R, IS_SINGLE_VALUED, false},
-                 {OWN_R, IS_LONG_VALUE, false}};
+    } cases[] = {{OWN_R, 0, MARK_NONE, true},
+                 {OWN_R, IS_PROFILE, MARK_PROFILE, true},
+                 {OWN_R, IS_OVERWRITE, MARK_OVERWRITE, true},
+                 {OWN_R, IS_OVERWRITE | IS_WRITTEN, MARK_OVERWRITE, true},
+                 {SUB_R, 0, MARK_SUBTRACT, false},
+                 {SUB_R, IS_NO_PROFILE_MATCH, MARK_ERROR, false},
+                 {OWN_R, IS_PROFILE | IS_OVERWRITE, MARK_ERROR, true},
+                 {OWN_R, IS_UNKNOWN_ATTRIBUTE, MARK_ERROR, false},
+                 {OWN_R, IS_TYPE_MISMATCH, MARK_ERROR, false},
+                 {OWN_R, IS_SINGLE_VALUED, MARK_ERROR, false},
+                 {OWN_R, IS_LONG_VALUE, MARK_ERROR, false}};
     for (const Case& c : cases) {
         attribute_list_free(&record.return_list);
         put_return("Filter-Id", AT_STRING, c.flags, text_bytes("a"), c.state);
+        EXPECT_EQ(row_marker(record.return_list.items[0]), c.marker) << c.flags << " " << c.state;
         EXPECT_EQ(page_buttons(record.return_list, 0, &dict.dictionary).edit, c.edit) << c.flags << " " << c.state;
     }
 }
@@ -273,25 +279,6 @@ TEST_F(Editor, InsufficientSpaceForAnotherValue) {
     outcome = change(ret(), 0, std::string(127, 'm').c_str());
     EXPECT_EQ(outcome.result, EDIT_REFUSED_CLOSE);
     EXPECT_EQ(messages(), "There is insufficient space for all values of this attribute");
-}
-
-TEST(EditorRows, MarkerPerState) {
-    struct Case {
-        uint16_t flags;
-        uint32_t state;
-        RowMarker marker;
-    } cases[] = {{OWN_R, 0, MARK_NONE},
-                 {OWN_R, IS_PROFILE, MARK_PROFILE},
-                 {OWN_R, IS_OVERWRITE, MARK_OVERWRITE},
-                 {SUB_R, 0, MARK_SUBTRACT},
-                 {SUB_R, IS_NO_PROFILE_MATCH, MARK_ERROR},
-                 {OWN_R, IS_PROFILE | IS_OVERWRITE, MARK_ERROR},
-                 {OWN_R, IS_TYPE_MISMATCH, MARK_ERROR},
-                 {OWN_R, IS_OVERWRITE | IS_WRITTEN, MARK_OVERWRITE}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(row_marker(make_instance("Filter-Id", AT_STRING, c.flags, "", c.state)), c.marker)
-            << c.flags << " " << c.state;
-    }
 }
 
 TEST_F(Editor, ChangeIsRefusedWithTheRowsOwnReason) {
