@@ -2,6 +2,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <initializer_list>
+
 #include "attrs/value_forms.h"
 #include "resources/strings.h"
 #include "ui/attribute_editor_ids.h"
@@ -32,6 +34,25 @@ void select_in_combo(HWND dialog, int id, const char* text) {
     SendMessageA(combo, CB_SETCURSEL, (WPARAM)found, 0);
 }
 
+// Without the pool row the rest moves up into its place.
+void close_pool_row(HWND dialog) {
+    RECT pool, flag;
+    GetWindowRect(GetDlgItem(dialog, IDC_VALUE_POOL_CHECK), &pool);
+    GetWindowRect(GetDlgItem(dialog, IDC_VALUE_FLAG), &flag);
+    int shift = flag.top - pool.top;
+    for (int id : {IDC_VALUE_FLAG, IDOK, IDCANCEL}) {
+        HWND control = GetDlgItem(dialog, id);
+        RECT box;
+        GetWindowRect(control, &box);
+        MapWindowPoints(nullptr, dialog, (POINT*)&box, 2);
+        SetWindowPos(control, nullptr, box.left, box.top - shift, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+    RECT frame;
+    GetWindowRect(dialog, &frame);
+    SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top - shift,
+                 SWP_NOMOVE | SWP_NOZORDER);
+}
+
 void show_current_value(HWND dialog, ChangeDialog* state) {
     const AttributeInstance& instance = edited(*state);
     ListKind kind = state->setup->kind;
@@ -39,6 +60,7 @@ void show_current_value(HWND dialog, ChangeDialog* state) {
     snprintf(title, sizeof title, string_text(IDS_CHANGE_ATTRIBUTE_TITLE), instance.name);
     SetWindowTextA(dialog, title);
     value_controls_show(dialog, &state->values, *state->definition, kind, *state->setup, true);
+    if (state->values.control != VALUE_ADDRESS_OR_POOL) close_pool_row(dialog);
     char text[VALUE_TEXT_SIZE];
     char pool[MAX_VALUE_LENGTH + 1];
     if (value_pool_name(instance, pool, sizeof pool) && state->values.control == VALUE_ADDRESS_OR_POOL) {
