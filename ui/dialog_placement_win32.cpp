@@ -35,6 +35,11 @@ void center_over_owner(HWND dialog) {
     move_on_monitor(dialog, owner, x, y);
 }
 
+void move_onto_monitor(HWND dialog, int x, int y) {
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    move_on_monitor(dialog, owner ? owner : dialog, x, y);
+}
+
 void place_beside(HWND dialog, HWND control) {
     if (!control) return;
     RECT box, beside;

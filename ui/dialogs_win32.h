@@ -8,6 +8,9 @@ void center_over_owner(HWND dialog);
 // Puts a dialog just right of `control` (left of it when the monitor ends
 // first), its top level with the control's, kept on the monitor.
 void place_beside(HWND dialog, HWND control);
+// Moves a dialog's top-left corner to (x, y) in screen pixels, pulled back
+// onto its owner's monitor when it would stand off it.
+void move_onto_monitor(HWND dialog, int x, int y);
 
 // A modal dialog from the program's template `template_id`; its procedure
 // finds `state` through dialog_state(). Returns what EndDialog was given.

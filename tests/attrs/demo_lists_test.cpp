@@ -17,6 +17,7 @@
 #include "attrs/list_store.h"
 #include "platform/local_time.h"
 #include "tests/attrs/attr_test_support.h"
+#include "tests/attrs/demo_record.h"
 #include "tests/sim/sim_test_support.h"
 #include "tests/support/scripted_prompt.h"
 
@@ -27,49 +28,25 @@ const char* const USER_CLASSES[] = {"++b-Native-User",    "++h-NT-Domain-User", 
                                     "++n-SecurID-Prefix", "++o-SecurID-Suffix"};
 const TimeZoneRule UTC_ZONE = {0, false, 0, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}};
 
-class Demo : public SimServerTest {
+class Demo : public DemoServerTest {
 protected:
     Dictionary dictionary = {0, nullptr, 0, nullptr};
     ScriptedPrompt prompt;
 
     void SetUp() override {
-        SimOptions options;
-        options.fixture_path = KEEL_DEMO_DIR "/server.fixture";
-        start(nullptr, options);
-        session_reset();
-        PipeSession* session = nullptr;
-        ASSERT_EQ(session_open(nullptr, &session), 0);
-        set_current_session(session);
+        DemoServerTest::SetUp();
         ASSERT_TRUE(load_dictionary_into(&dictionary, nullptr, nullptr));
         set_time_zone_rule(&UTC_ZONE);
     }
     void TearDown() override {
         set_time_zone_rule(nullptr);
         dictionary_free(&dictionary);
-        session_reset();
-        SimServerTest::TearDown();
-    }
-
-    // The profile a user links, or "".
-    std::string linked_profile(const char* cls, const char* name) {
-        std::string link;
-        if (!sim_get_property(server, cls, name, PROFILE_LINK_PROPERTY, &link) || link.size() < 11) return "";
-        return std::string(link.c_str() + 10);
+        DemoServerTest::TearDown();
     }
 
     // Loads, validates and merges one object as the panels do; the lines as shown.
     std::string load_merged(const char* cls, const char* name, AttributeRecord* record) {
-        copy_text(record->class_name, sizeof record->class_name, cls);
-        copy_text(record->object_name, sizeof record->object_name, name);
-        EXPECT_EQ(load_attribute_lists(record, &dictionary, nullptr), 0);
-        validate_lists(record, &dictionary);
-        std::string profile_name = strcmp(cls, PROFILE_CLASS) == 0 ? "" : linked_profile(cls, name);
-        AttributeList profile = {0, 0, nullptr};
-        if (!profile_name.empty()) {
-            EXPECT_EQ(load_profile_instances(profile_name.c_str(), &dictionary, nullptr, &profile), 0);
-        }
-        EXPECT_TRUE(merge_profile(record, profile_name.empty() ? nullptr : &profile, &dictionary, nullptr));
-        attribute_list_free(&profile);
+        EXPECT_TRUE(load_shown_record(cls, name, &dictionary, record));
         std::string lines;
         for (const AttributeList* list : {&record->check_list, &record->return_list}) {
             for (uint16_t i = 0; i < list->count; ++i) {

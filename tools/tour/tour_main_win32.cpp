@@ -39,7 +39,8 @@ Tour g_tour = {};
 
 // A message box in the tour means something went wrong: say so, go on.
 PromptAnswer tour_prompt(const PromptRequest& request) {
-    fprintf(stderr, "tour: message box \"%s\": %s\n", request.title ? request.title : "", request.text ? request.text : "");
+    fprintf(stderr, "tour: message box \"%s\": %s\n", request.title ? request.title : "",
+            request.text ? request.text : "");
     ++g_tour.failures;
     return request.buttons == PROMPT_YES_NO ? ANSWER_NO : (request.buttons == PROMPT_OK ? ANSWER_OK : ANSWER_CANCEL);
 }

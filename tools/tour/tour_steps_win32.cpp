@@ -1,5 +1,7 @@
 #include "tools/tour/tour_steps_win32.h"
 
+#include <string.h>
+
 #include "grid/keelgrid32_win32.h"
 #include "panels/clients_ids.h"
 #include "panels/dialog_ids.h"
@@ -11,6 +13,8 @@
 #include "shell/servers.h"
 #include "shell/subdlg_win32.h"
 #include "tools/griddemo/demo_window_win32.h"
+#include "tools/tour/attribute_pages_host_win32.h"
+#include "ui/attribute_editor_ids.h"
 
 namespace {
 
@@ -114,6 +118,51 @@ void type_range() {
     SetDlgItemTextA(dialog, IDC_RANGE_START, "10.64.3.1");
     SetDlgItemTextA(dialog, IDC_RANGE_COUNT, "126");
     SendDlgItemMessageA(dialog, IDC_RANGE_COUNT, EM_SETSEL, 8, 8);
+// Returns when a later step closes the window.
+void open_attribute_pages() { run_attribute_pages_host(main_window()); }
+
+void select_return_row(const char* starting) {
+    HWND page = attribute_host_page(true);
+    if (!page) return;
+    HWND list = GetDlgItem(page, IDC_ATTR_LIST);
+    char line[400];
+    for (LRESULT i = 0, count = SendMessageA(list, LB_GETCOUNT, 0, 0); i < count; ++i) {
+        if (SendMessageA(list, LB_GETTEXTLEN, (WPARAM)i, 0) >= (LRESULT)sizeof line) continue;
+        SendMessageA(list, LB_GETTEXT, (WPARAM)i, (LPARAM)line);
+        if (strncmp(line, starting, strlen(starting)) != 0) continue;
+        SendMessageA(list, LB_SETCURSEL, (WPARAM)i, 0);
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_ATTR_LIST, LBN_SELCHANGE), (LPARAM)list);
+        return;
+    }
+}
+
+// The subtracted filter selected: struck through in the highlight.
+void select_subtracted_filter() { select_return_row("Filter-Id    \tstd-internet"); }
+
+// Each returns when a later step closes the dialog.
+void open_add_attribute() {
+    HWND page = attribute_host_page(true);
+    if (page) SendMessageA(GetDlgItem(page, IDC_ATTR_INSERT), BM_CLICK, 0, 0);
+}
+void open_change_attribute() {
+    select_return_row("Idle-Timeout");
+    HWND page = attribute_host_page(true);
+    if (page) SendMessageA(GetDlgItem(page, IDC_ATTR_EDIT), BM_CLICK, 0, 0);
+}
+
+// An address from a pool: the pool controls of the return list.
+void choose_pool_value() {
+    HWND dialog = tour_front_dialog();
+    if (!dialog) return;
+    HWND list = GetDlgItem(dialog, IDC_ADD_ATTRIBUTES);
+    LRESULT at = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "Framed-IP-Address");
+    if (at < 0) return;
+    SendMessageA(list, LB_SETCURSEL, (WPARAM)at, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ADD_ATTRIBUTES, LBN_SELCHANGE), (LPARAM)list);
+    SendMessageA(GetDlgItem(dialog, IDC_VALUE_POOL_CHECK), BM_CLICK, 0, 0);
+    HWND pools = GetDlgItem(dialog, IDC_VALUE_POOLS);
+    SendMessageA(pools, CB_SETCURSEL, 0, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_VALUE_POOLS, CBN_SELCHANGE), (LPARAM)pools);
 }
 
 void back_to_servers() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_SERVERS), BM_CLICK, 0, 0); }
@@ -198,6 +247,16 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, open_add_range, false},
     {nullptr, type_range, false},
     {"address-pools-add-range", nullptr, false},
+    {nullptr, open_attribute_pages, false},
+    {nullptr, select_subtracted_filter, false},
+    {"attribute-lists", nullptr, false},
+    {nullptr, open_add_attribute, false},
+    {nullptr, choose_pool_value, false},
+    {"attribute-add", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, open_change_attribute, false},
+    {"attribute-change", nullptr, false},
+    {nullptr, close_front_dialog, false},
     {nullptr, close_front_dialog, false},
     {nullptr, back_to_servers, false},
     {nullptr, open_grid_demo, false},
