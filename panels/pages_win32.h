@@ -3,4 +3,5 @@
 
 #include <windows.h>
 
+INT_PTR CALLBACK admins_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam);
 INT_PTR CALLBACK clients_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam);

@@ -1,5 +1,8 @@
 #include "tools/tour/tour_steps_win32.h"
 
+#include <commctrl.h>
+
+#include "panels/admins_ids.h"
 #include "panels/clients_ids.h"
 #include "panels/dialog_ids.h"
 #include "resources/shell_ids.h"
@@ -42,7 +45,7 @@ void show_clients() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_RAS_CLIEN
 // A client with both secrets, chosen as a click in the list chooses it.
 void select_hq_nas1() {
     HWND list = GetDlgItem(clients_page(), IDC_CLIENT_LIST);
-    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)"HQ-NAS1");
+    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "HQ-NAS1");
     if (index < 0) return;
     SendMessageA(list, LB_SETCURSEL, (WPARAM)index, 0);
     SendMessageA(clients_page(), WM_COMMAND, MAKEWPARAM(IDC_CLIENT_LIST, LBN_SELCHANGE), (LPARAM)list);
@@ -63,6 +66,23 @@ void type_client_name() {
     SetDlgItemTextA(dialog, IDC_ADD_NAME, "pop-west1");
     SendDlgItemMessageA(dialog, IDC_ADD_NAME, EM_SETSEL, 64, 64);
 }
+
+HWND access_page() { return subdlg_page(panel_host(), IDC_PANEL_ACCESS - 200); }
+
+void show_access() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_ACCESS), BM_CLICK, 0, 0); }
+
+// An entry chosen as a click in the list chooses it.
+void select_first_admin() {
+    HWND list = GetDlgItem(access_page(), IDC_ADMIN_LIST);
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, 0, (LPARAM)&state);
+}
+
+// Each returns when a later step closes the dialog.
+void open_add_local_admin() { SendMessageA(GetDlgItem(access_page(), IDC_ADMIN_ADD_LOCAL), BM_CLICK, 0, 0); }
+void open_add_remote_admin() { SendMessageA(GetDlgItem(access_page(), IDC_ADMIN_ADD_REMOTE), BM_CLICK, 0, 0); }
 
 void back_to_servers() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_SERVERS), BM_CLICK, 0, 0); }
 
@@ -93,6 +113,15 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, open_add_client, false},
     {nullptr, type_client_name, false},
     {"ras-clients-add", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, show_access, false},
+    {nullptr, select_first_admin, false},
+    {"access-selected", nullptr, false},
+    {nullptr, open_add_local_admin, false},
+    {"access-add-local", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, open_add_remote_admin, false},
+    {"access-add-remote", nullptr, false},
     {nullptr, close_front_dialog, false},
     {nullptr, back_to_servers, false},
     {nullptr, exit_console, false},
