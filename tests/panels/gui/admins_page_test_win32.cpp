@@ -18,26 +18,10 @@
 #include "panels/admins_ids.h"
 #include "resources/shell_ids.h"
 #include "shell/main_window_win32.h"
+#include "tests/panels/gui/dialog_driver_win32.h"
 #include "tests/shell/gui/console_fixture_win32.h"
 
 namespace {
-
-// Runs `action` on the next modal dialog to open, from inside its loop.
-std::function<void(HWND)> g_dialog_action;
-
-void CALLBACK drive_dialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = GetActiveWindow();
-    if (!dialog || dialog == main_window() || !g_dialog_action) return;
-    KillTimer(nullptr, timer);
-    std::function<void(HWND)> action = g_dialog_action;
-    g_dialog_action = nullptr;
-    action(dialog);
-}
-
-void when_dialog_opens(std::function<void(HWND)> action) {
-    g_dialog_action = action;
-    SetTimer(nullptr, 0, 50, drive_dialog);
-}
 
 void CALLBACK close_active_dialog(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
@@ -120,7 +104,7 @@ protected:
     }
     void TearDown() override {
         ConsoleTest::TearDown();
-        g_dialog_action = nullptr;
+        forget_dialog_action();
     }
     void open(const char* fixture) {
         start_server(fixture);

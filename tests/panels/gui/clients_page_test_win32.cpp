@@ -18,26 +18,10 @@
 #include "shell/main_window_win32.h"
 #include "shell/subdlg_win32.h"
 #include "tests/panels/clients_fixture.h"
+#include "tests/panels/gui/dialog_driver_win32.h"
 #include "tests/shell/gui/console_fixture_win32.h"
 
 namespace {
-
-// Runs `action` on the next modal dialog to open, from inside its loop.
-std::function<void(HWND)> g_dialog_action;
-
-void CALLBACK drive_dialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = GetActiveWindow();
-    if (!dialog || dialog == main_window() || !g_dialog_action) return;
-    KillTimer(nullptr, timer);
-    std::function<void(HWND)> action = g_dialog_action;
-    g_dialog_action = nullptr;
-    action(dialog);
-}
-
-void when_dialog_opens(std::function<void(HWND)> action) {
-    g_dialog_action = action;
-    SetTimer(nullptr, 0, 50, drive_dialog);
-}
 
 const char FIXTURE[] =
     "option-mask 0x0F\nproduct Standard-Radius 0\nproduct Cisco-AS5300 2101\n"
@@ -57,7 +41,7 @@ protected:
     }
     void TearDown() override {
         ConsoleTest::TearDown();
-        g_dialog_action = nullptr;
+        forget_dialog_action();
     }
 
     HWND clients() { return page(2); }
