@@ -18,6 +18,7 @@
 #include "panels/admins_ids.h"
 #include "resources/shell_ids.h"
 #include "shell/main_window_win32.h"
+#include "tests/netbrowse/fake_directory.h"
 #include "tests/panels/gui/dialog_driver_win32.h"
 #include "tests/shell/gui/console_fixture_win32.h"
 
@@ -247,6 +248,32 @@ TEST_F(AccessPage, AddRemoteSendsDomainAndAccount) {
     EXPECT_EQ(items(list()),
               (std::vector<std::string>{"Alice/0", "Operators/1", "SALES\\jdoe/0", "SALES\\Sales Staff/1", "zed/0"}));
     EXPECT_TRUE(prompt.asked.empty());
+}
+
+// The network slower than the 20-second wait: the domains found so far
+// (none yet), and a warning rather than a failure.
+TEST_F(AccessPage, ADomainLookupOutlastingTheWaitIsAWarning) {
+    open(FIXTURE);
+    auto hold = fake<void (*)(int, int)>("fake_net_hold");
+    hold(CALL_DOMAINS, 1);
+    NetViewFlushCache(NETVIEW_CACHE_DOMAINS);
+    NetViewResetGetDomainEvent();
+    ASSERT_EQ(NetViewInitDomainLookup(), 1);
+    std::vector<std::string> offered = {"not opened"};
+    when_dialog_opens([&](HWND dialog) {
+        offered = items(GetDlgItem(dialog, IDC_PICK_DOMAINS));
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    DWORD start = GetTickCount();
+    click(control(IDC_ADMIN_ADD_REMOTE));
+    EXPECT_GE(GetTickCount() - start, NETVIEW_LOOKUP_WAIT_MS - 500);
+    hold(CALL_DOMAINS, 0);
+    EXPECT_EQ(NetViewWaitOnGetDomainEvent(NETVIEW_LOOKUP_WAIT_MS), 0u);
+    EXPECT_TRUE(offered.empty());
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].title, "WARNING");
+    EXPECT_EQ(prompt.asked[0].text, NETVIEW_DOMAIN_WAIT_TEXT);
+    EXPECT_EQ(prompt.asked[0].icon, PROMPT_ICON_EXCLAMATION);
 }
 
 }  // namespace
