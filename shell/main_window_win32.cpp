@@ -44,7 +44,8 @@ void create_panels(HWND window) {
 // PANEL_ACTIVATE to page `index`, with what the panels need of the connection.
 void activate(uint32_t index) {
     const ServerConnection& connection = server_connection();
-    PanelContext context = {connection.access_level, connection.option_mask, connection.platform_mask};
+    PanelContext context = {connection.access_level, connection.option_mask, connection.platform_mask,
+                           connection.server_name};
     panel_send(subdlg_page(g_main.host, index), PANEL_ACTIVATE, (LPARAM)&context);
 }
 

@@ -25,4 +25,5 @@ struct PanelContext {
     uint16_t access_level;
     uint32_t option_mask;
     uint16_t platform_mask;
+    const char* server_name;  // the connected server; valid during the command
 };

@@ -14,6 +14,7 @@
 #include "shell/app_win32.h"
 #include "shell/main_window_win32.h"
 #include "shell/panel_win32.h"
+#include "tools/tour/tour_network_win32.h"
 #include "tools/tour/tour_steps_win32.h"
 
 namespace {
@@ -150,6 +151,7 @@ int main(int argc, char** argv) {
     use_own_desktop();
     set_prompt_handler(tour_prompt);
     expand_steps();
+    script_tour_network();
     HWND main = nullptr;
     if (app_start(GetModuleHandleA(nullptr), SW_SHOW, CONSOLE_PANELS, &main) != APP_STARTED) {
         fprintf(stderr, "tour: the console did not start\n");

@@ -3,6 +3,9 @@
 #include <string.h>
 
 #include "grid/keelgrid32_win32.h"
+#include <commctrl.h>
+
+#include "panels/admins_ids.h"
 #include "panels/clients_ids.h"
 #include "panels/dialog_ids.h"
 #include "panels/proxies_ids.h"
@@ -164,6 +167,42 @@ void choose_pool_value() {
     SendMessageA(pools, CB_SETCURSEL, 0, 0);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_VALUE_POOLS, CBN_SELCHANGE), (LPARAM)pools);
 }
+HWND access_page() { return subdlg_page(panel_host(), IDC_PANEL_ACCESS - 200); }
+
+void show_access() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_ACCESS), BM_CLICK, 0, 0); }
+
+// An entry chosen as a click in the list chooses it.
+void select_first_admin() {
+    HWND list = GetDlgItem(access_page(), IDC_ADMIN_LIST);
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, 0, (LPARAM)&state);
+    SetFocus(list);
+}
+
+// Each returns when a later step closes the dialog.
+void open_add_local_admin() { SendMessageA(GetDlgItem(access_page(), IDC_ADMIN_ADD_LOCAL), BM_CLICK, 0, 0); }
+void open_add_remote_admin() { SendMessageA(GetDlgItem(access_page(), IDC_ADMIN_ADD_REMOTE), BM_CLICK, 0, 0); }
+
+// The browser's lists hear the keys as the administrator's: Home, then
+// Down until the item with `text` is the current one.
+void choose_in_list(int id, const char* text) {
+    HWND dialog = tour_front_dialog();
+    if (!dialog) return;
+    HWND list = GetDlgItem(dialog, id);
+    LVFINDINFOA find = {};
+    find.flags = LVFI_STRING;
+    find.psz = text;
+    LRESULT index = SendMessageA(list, LVM_FINDITEMA, (WPARAM)-1, (LPARAM)&find);
+    if (index < 0) return;
+    SetFocus(list);
+    SendMessageA(list, WM_KEYDOWN, VK_HOME, 0);
+    for (LRESULT i = 0; i < index; ++i) SendMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
+}
+void choose_local_account() { choose_in_list(IDC_PICK_ACCOUNTS, "operator"); }
+void choose_domain() { choose_in_list(IDC_PICK_DOMAINS, "RIVERNET"); }
+void choose_remote_account() { choose_in_list(IDC_PICK_ACCOUNTS, "jlee"); }
 
 void back_to_servers() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_SERVERS), BM_CLICK, 0, 0); }
 
@@ -257,6 +296,17 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, open_change_attribute, false},
     {"attribute-change", nullptr, false},
     {nullptr, close_front_dialog, false},
+    {nullptr, show_access, false},
+    {nullptr, select_first_admin, false},
+    {"access-selected", nullptr, false},
+    {nullptr, open_add_local_admin, false},
+    {nullptr, choose_local_account, false},
+    {"access-add-local", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, open_add_remote_admin, false},
+    {nullptr, choose_domain, false},
+    {nullptr, choose_remote_account, false},
+    {"access-add-remote", nullptr, false},
     {nullptr, close_front_dialog, false},
     {nullptr, back_to_servers, false},
     {nullptr, open_grid_demo, false},
