@@ -121,6 +121,8 @@ void type_range() {
     SetDlgItemTextA(dialog, IDC_RANGE_START, "10.64.3.1");
     SetDlgItemTextA(dialog, IDC_RANGE_COUNT, "126");
     SendDlgItemMessageA(dialog, IDC_RANGE_COUNT, EM_SETSEL, 8, 8);
+}
+
 // Returns when a later step closes the window.
 void open_attribute_pages() { run_attribute_pages_host(main_window()); }
 
@@ -167,6 +169,7 @@ void choose_pool_value() {
     SendMessageA(pools, CB_SETCURSEL, 0, 0);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_VALUE_POOLS, CBN_SELCHANGE), (LPARAM)pools);
 }
+
 HWND access_page() { return subdlg_page(panel_host(), IDC_PANEL_ACCESS - 200); }
 
 void show_access() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_ACCESS), BM_CLICK, 0, 0); }
@@ -200,6 +203,7 @@ void choose_in_list(int id, const char* text) {
     SendMessageA(list, WM_KEYDOWN, VK_HOME, 0);
     for (LRESULT i = 0; i < index; ++i) SendMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
 }
+
 void choose_local_account() { choose_in_list(IDC_PICK_ACCOUNTS, "operator"); }
 void choose_domain() { choose_in_list(IDC_PICK_DOMAINS, "RIVERNET"); }
 void choose_remote_account() { choose_in_list(IDC_PICK_ACCOUNTS, "jlee"); }
@@ -286,6 +290,7 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, open_add_range, false},
     {nullptr, type_range, false},
     {"address-pools-add-range", nullptr, false},
+    {nullptr, close_front_dialog, false},
     {nullptr, open_attribute_pages, false},
     {nullptr, select_subtracted_filter, false},
     {"attribute-lists", nullptr, false},
@@ -295,6 +300,7 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, close_front_dialog, false},
     {nullptr, open_change_attribute, false},
     {"attribute-change", nullptr, false},
+    {nullptr, close_front_dialog, false},
     {nullptr, close_front_dialog, false},
     {nullptr, show_access, false},
     {nullptr, select_first_admin, false},
