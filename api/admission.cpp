@@ -59,8 +59,6 @@ void admission_note(const Admission& admission, char* out, uint32_t out_size) {
             fill_text(out, out_size, string_text(IDS_INSUFFICIENT_RIGHTS), values, 1);
             break;
         }
-        case ADMITTED:
-            out[0] = 0;
-            break;
+        case ADMITTED: out[0] = 0; break;
     }
 }

@@ -10,13 +10,13 @@ enum AdmissionVerdict { ADMITTED, SERVICE_OUT_OF_DATE, CONSOLE_REFUSED, INSUFFIC
 struct Admission {
     uint32_t service_version;  // 0 when the request failed
     bool console_checked;
-    uint16_t console_status;   // nonzero: the service refuses this console's version
+    uint16_t console_status;  // nonzero: the service refuses this console's version
     bool has_required;
     uint32_t required_version;  // the console version the service asks for
     bool level_read;
-    uint16_t access_level;     // 0 when the request failed
+    uint16_t access_level;  // 0 when the request failed
     bool has_option_mask;
-    uint32_t option_mask;      // read only when admitted; 0 when the request failed
+    uint32_t option_mask;  // read only when admitted; 0 when the request failed
     AdmissionVerdict verdict;
 };
 

@@ -13,7 +13,7 @@ uint16_t db_list_all(const char* cls, const char* object, char** block, uint32_t
 // Object names of a class in ascending unsigned byte order, without empty
 // names and without the temporary object; stays fast for 100 000 names.
 struct NameList {
-    char* text;         // the names, each with its NUL
+    char* text;  // the names, each with its NUL
     uint32_t text_used;
     uint32_t text_capacity;
     uint32_t* offsets;  // offset of each name in text, in sorted order

@@ -67,8 +67,8 @@ uint16_t session_transact(PipeSession* session, MessageBuffer* request, MessageB
     session->bytes_read = 0;
     session->last_response = nullptr;
     uint32_t read = 0;
-    if (transport()->transact(session->handle, request->data, request->position, response->data,
-                              response->capacity, &read) != 0)
+    if (transport()->transact(session->handle, request->data, request->position, response->data, response->capacity,
+                              &read) != 0)
         return STATUS_TRANSPORT;
     session->bytes_read = read;
     session->last_response = response;

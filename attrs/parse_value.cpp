@@ -94,8 +94,7 @@ uint16_t convert(const char* text, const AttributeDefinition& definition, ListKi
             put_number(out, address, 4);
             return 0;
         }
-        case AT_ADDR_OR_POOL:
-            return parse_address_or_pool(text, kind, pool, out);
+        case AT_ADDR_OR_POOL: return parse_address_or_pool(text, kind, pool, out);
         case AT_DATE: {
             uint32_t seconds = 0;
             if (!parse_date(text, &seconds)) return IDS_INVALID_DATE;

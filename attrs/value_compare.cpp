@@ -23,10 +23,8 @@ bool compares_as_number(uint32_t type) {
         case AT_HEX32:
         case AT_INT8:
         case AT_INT16:
-        case AT_DATE:
-            return true;
-        default:
-            return false;
+        case AT_DATE: return true;
+        default: return false;
     }
 }
 
@@ -50,10 +48,8 @@ bool values_equal(const AttributeInstance& a, const AttributeInstance& b) {
         case AT_ADDR_OR_POOL:
             // The whole value: a value that only starts like another is a different value.
             return same_bytes(a, b);
-        case AT_CONSTANT:
-            return true;
-        default:
-            return false;
+        case AT_CONSTANT: return true;
+        default: return false;
     }
 }
 
@@ -61,8 +57,7 @@ bool value_before(const AttributeInstance& added, const AttributeInstance& exist
     if (compares_as_number(added.type)) return value_number(added) < value_number(existing);
     switch (added.type) {
         case AT_STRING:
-        case AT_STRING_B:
-            return compare_text_nocase(added, 0, existing, 0) < 0;
+        case AT_STRING_B: return compare_text_nocase(added, 0, existing, 0) < 0;
         case AT_HEXSTRING: {
             uint32_t shorter = added.length < existing.length ? added.length : existing.length;
             int order = memcmp(added.data, existing.data, shorter);
@@ -76,9 +71,7 @@ bool value_before(const AttributeInstance& added, const AttributeInstance& exist
                 return value_number(added, 4, 4) < value_number(existing, 4, 4);
             return compare_text_nocase(added, 4, existing, 4) < 0;
         }
-        case AT_CONSTANT:
-            return true;
-        default:
-            return false;
+        case AT_CONSTANT: return true;
+        default: return false;
     }
 }

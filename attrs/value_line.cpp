@@ -15,18 +15,10 @@ void format_type_text(const AttributeInstance& instance, TextUse use, char* text
     text[0] = 0;
     switch (instance.type) {
         case AT_STRING:
-        case AT_STRING_B:
-            value_text(instance, 0, text, text_size);
-            break;
-        case AT_INTEGER:
-            snprintf(text, text_size, "%lu", (unsigned long)value_number(instance, 4));
-            break;
-        case AT_INT8:
-            snprintf(text, text_size, "%lu", (unsigned long)value_number(instance, 1));
-            break;
-        case AT_INT16:
-            snprintf(text, text_size, "%lu", (unsigned long)value_number(instance, 2));
-            break;
+        case AT_STRING_B: value_text(instance, 0, text, text_size); break;
+        case AT_INTEGER: snprintf(text, text_size, "%lu", (unsigned long)value_number(instance, 4)); break;
+        case AT_INT8: snprintf(text, text_size, "%lu", (unsigned long)value_number(instance, 1)); break;
+        case AT_INT16: snprintf(text, text_size, "%lu", (unsigned long)value_number(instance, 2)); break;
         case AT_HEX8:
         case AT_HEX16:
         case AT_HEX32: {
@@ -34,9 +26,7 @@ void format_type_text(const AttributeInstance& instance, TextUse use, char* text
             snprintf(text, text_size, use == LIST_TEXT ? "0x%lx" : "%lx", (unsigned long)value_number(instance, width));
             break;
         }
-        case AT_IPADDR:
-            format_dotted_address(value_number(instance), text, text_size);
-            break;
+        case AT_IPADDR: format_dotted_address(value_number(instance), text, text_size); break;
         case AT_HEXSTRING:
             if (use == LIST_TEXT) {
                 copy_text(text, text_size, "0x");
@@ -60,9 +50,7 @@ void format_type_text(const AttributeInstance& instance, TextUse use, char* text
             }
             break;
         }
-        case AT_DATE:
-            format_date(value_number(instance, 4), text, text_size);
-            break;
+        case AT_DATE: format_date(value_number(instance, 4), text, text_size); break;
         default:  // codes without a text form
             break;
     }

@@ -13,12 +13,12 @@ namespace {
 
 const char* key_field(const CurrentUserRecord& record, int field) {
     switch (field) {
-    case KEY_CLIENT: return record.ras_client;
-    case KEY_USER: return record.user_name;
-    case KEY_DN: return record.distinguished_name;
-    case KEY_SESSION_ID: return record.session_id;
-    case KEY_PORT: return record.port_text;
-    default: return record.port_type;
+        case KEY_CLIENT: return record.ras_client;
+        case KEY_USER: return record.user_name;
+        case KEY_DN: return record.distinguished_name;
+        case KEY_SESSION_ID: return record.session_id;
+        case KEY_PORT: return record.port_text;
+        default: return record.port_type;
     }
 }
 
@@ -101,9 +101,7 @@ int run_sessions_delete(const CommandLine& line, Output* output) {
     for (const CurrentUserRecord& record : records) {
         if (session_matches(record, line.session_key)) matching.push_back(&record);
     }
-    if (matching.empty()) {
-        return request_failed(output, "no current session matches", STATUS_NOT_FOUND);
-    }
+    if (matching.empty()) { return request_failed(output, "no current session matches", STATUS_NOT_FOUND); }
     if (matching.size() > 1 && !(line.options & OPT_ALL)) {
         report_error(output, std::to_string(matching.size()) +
                                  " current sessions match; nothing was deleted (give more key fields, or --all)");

@@ -8,21 +8,21 @@ void json_quote(std::string* out, const char* bytes, size_t length) {
     for (size_t i = 0; i < length; ++i) {
         unsigned char c = (unsigned char)bytes[i];
         switch (c) {
-        case '"': *out += "\\\""; break;
-        case '\\': *out += "\\\\"; break;
-        case '\n': *out += "\\n"; break;
-        case '\r': *out += "\\r"; break;
-        case '\t': *out += "\\t"; break;
-        case '\b': *out += "\\b"; break;
-        case '\f': *out += "\\f"; break;
-        default:
-            if (c < 0x20 || c >= 0x7F) {
-                char escape[7];
-                snprintf(escape, sizeof escape, "\\u%04X", c);
-                *out += escape;
-            } else {
-                *out += (char)c;
-            }
+            case '"': *out += "\\\""; break;
+            case '\\': *out += "\\\\"; break;
+            case '\n': *out += "\\n"; break;
+            case '\r': *out += "\\r"; break;
+            case '\t': *out += "\\t"; break;
+            case '\b': *out += "\\b"; break;
+            case '\f': *out += "\\f"; break;
+            default:
+                if (c < 0x20 || c >= 0x7F) {
+                    char escape[7];
+                    snprintf(escape, sizeof escape, "\\u%04X", c);
+                    *out += escape;
+                } else {
+                    *out += (char)c;
+                }
         }
     }
     *out += '"';

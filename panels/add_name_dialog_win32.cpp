@@ -51,9 +51,7 @@ INT_PTR CALLBACK add_name_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM 
                     GetDlgItemTextA(dialog, IDC_ADD_NAME, state->name, (int)state->name_size);
                     EndDialog(dialog, IDOK);
                     return TRUE;
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
-                    return TRUE;
+                case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
             }
             break;
     }

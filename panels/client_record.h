@@ -13,7 +13,7 @@
 // The entry that matches any RAS client; it has no address.
 #define ANY_CLIENT_NAME "<ANY>"
 
-const uint32_t CLIENT_NAME_SIZE = 80;  // 79 characters, OEM, upper case
+const uint32_t CLIENT_NAME_SIZE = 80;   // 79 characters, OEM, upper case
 const uint32_t PRODUCT_NAME_SIZE = 32;  // 31 characters
 const uint32_t CLIENT_ADDRESS_SIZE = 4;
 

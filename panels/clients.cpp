@@ -98,7 +98,9 @@ bool run_save_prompt() {
     if (!p.modified) return true;
     char name[CLIENT_NAME_SIZE];
     oem_to_ansi(p.current.name, name, sizeof name);
-    return follow_save_answer(ask(IDS_PRODUCT_TITLE, IDS_SAVE_CLIENT_PROMPT, name, PROMPT_ICON_QUESTION, PROMPT_YES_NO_CANCEL), clients_save, clients_revert);
+    return follow_save_answer(
+        ask(IDS_PRODUCT_TITLE, IDS_SAVE_CLIENT_PROMPT, name, PROMPT_ICON_QUESTION, PROMPT_YES_NO_CANCEL), clients_save,
+        clients_revert);
 }
 
 ScrambledSecret& secret_of(ClientRecord& record, ClientSecretKind kind) {
@@ -202,7 +204,8 @@ void clients_add(const char* typed) {
         clients_select((uint32_t)existing);
         return;
     }
-    uint16_t status = while_waiting([&] { return create_client(name, p.products_held ? default_product(p.products) : ""); });
+    uint16_t status =
+        while_waiting([&] { return create_client(name, p.products_held ? default_product(p.products) : ""); });
     if (status != 0) {
         // Nothing was added: the list and the client shown stay as they were.
         report_status(IDS_TITLE_ERROR_DB, IDS_SAVE_FAILED, status);

@@ -19,23 +19,23 @@ enum ClientSecretKind { CLIENT_AUTH_SECRET, CLIENT_ACCT_SECRET };
 
 // The one panel. The page reads it; only the functions below change it.
 struct ClientsPanel {
-    void* owner;              // window that owns the panel's messages
-    bool initialised;         // names loaded since the last reset
-    bool products_held;       // the product list was fetched
+    void* owner;         // window that owns the panel's messages
+    bool initialised;    // names loaded since the last reset
+    bool products_held;  // the product list was fetched
     ProductList products;
-    NameList names;           // sorted, OEM
-    int64_t selected;         // index in names, -1: none
-    ClientRecord current;     // what the controls show
-    ClientRecord snapshot;    // the record as last read or saved
+    NameList names;         // sorted, OEM
+    int64_t selected;       // index in names, -1: none
+    ClientRecord current;   // what the controls show
+    ClientRecord snapshot;  // the record as last read or saved
     bool modified;
     // The record was read (or saved) and may be edited. A record that could
     // not be read, or was cleared by a failed save, stays read-only until it
     // is chosen again: saving its empty fields would wipe the stored client.
     bool loaded;
-    AddressField address;     // the IP address field
+    AddressField address;  // the IP address field
     bool accounting_checked;
-    int64_t product_choice;   // make/model entry: 0 "<none>", n the product n - 1; -1 without a product list
-    uint32_t lists_version;   // changes whenever the names or the make/model entries change
+    int64_t product_choice;  // make/model entry: 0 "<none>", n the product n - 1; -1 without a product list
+    uint32_t lists_version;  // changes whenever the names or the make/model entries change
 };
 
 ClientsPanel& clients_panel();
@@ -51,7 +51,7 @@ void clients_reset();
 // The controls.
 void clients_select(uint32_t index);  // name list selection
 void clients_edit_address(const char* text);
-bool clients_resolve_address();       // leaving the address field, or Enter in it
+bool clients_resolve_address();  // leaving the address field, or Enter in it
 void clients_choose_product(int64_t choice);
 void clients_check_accounting(bool checked);
 const ScrambledSecret& clients_secret(ClientSecretKind kind);
@@ -60,7 +60,7 @@ bool clients_begin_add();             // Add: true when the Add New RAS Client d
 void clients_add(const char* typed);  // its OK, with the typed name
 void clients_remove();
 bool clients_save();
-void clients_revert();                // Reset
+void clients_revert();  // Reset
 // The help context of the current product's vendor information in
 // "RasInfo.hlp"; 0 for the file's contents.
 uint32_t clients_vendor_context();
@@ -81,6 +81,6 @@ struct ClientsControls {
     bool accounting_enabled;
     bool acct_secret_enabled;
     bool remove_enabled;
-    bool save_enabled;    // Save and Reset: exactly while modified
+    bool save_enabled;  // Save and Reset: exactly while modified
 };
 ClientsControls clients_controls();

@@ -94,8 +94,9 @@ void select_index(int64_t index) {
 bool run_save_prompt() {
     PoolsPanel& p = panel();
     if (!p.modified) return true;
-    return follow_save_answer(ask_about_pool(IDS_PRODUCT_TITLE, IDS_SAVE_POOL_PROMPT, p.current.name, PROMPT_YES_NO_CANCEL,
-                           PROMPT_ICON_QUESTION), pools_save, pools_revert);
+    return follow_save_answer(ask_about_pool(IDS_PRODUCT_TITLE, IDS_SAVE_POOL_PROMPT, p.current.name,
+                                             PROMPT_YES_NO_CANCEL, PROMPT_ICON_QUESTION),
+                              pools_save, pools_revert);
 }
 
 // The message for a range the pool cannot take whatever it holds; 0 for one

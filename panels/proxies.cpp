@@ -92,7 +92,8 @@ bool run_save_prompt() {
     if (!p.modified) return true;
     char name[PROXY_NAME_SIZE];
     oem_to_ansi(p.current.name, name, sizeof name);
-    PromptAnswer answer = ask(IDS_PRODUCT_TITLE, IDS_SAVE_PROXY_PROMPT, name, PROMPT_ICON_QUESTION, PROMPT_YES_NO_CANCEL);
+    PromptAnswer answer =
+        ask(IDS_PRODUCT_TITLE, IDS_SAVE_PROXY_PROMPT, name, PROMPT_ICON_QUESTION, PROMPT_YES_NO_CANCEL);
     return follow_save_answer(answer, proxies_save, proxies_revert);
 }
 

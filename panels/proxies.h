@@ -12,18 +12,18 @@
 #include "panels/proxy_record.h"
 
 const uint32_t HELP_CONTEXT_PROXY = 1002;  // none is given; next to the clients panel's 1000
-const uint32_t RETRY_FIELD_LIMIT = 10;  // an unsigned 32-bit decimal
+const uint32_t RETRY_FIELD_LIMIT = 10;     // an unsigned 32-bit decimal
 
 enum ProxySecretKind { PROXY_AUTH_SECRET, PROXY_ACCT_SECRET };
 
 // The one panel. The page reads it; only the functions below change it.
 struct ProxiesPanel {
     void* owner;
-    bool initialised;       // names loaded since the last reset
-    NameList names;         // sorted, OEM
-    int64_t selected;       // index in names, -1: none
-    ProxyRecord current;    // what the controls show
-    ProxyRecord snapshot;   // the record as last read or saved
+    bool initialised;      // names loaded since the last reset
+    NameList names;        // sorted, OEM
+    int64_t selected;      // index in names, -1: none
+    ProxyRecord current;   // what the controls show
+    ProxyRecord snapshot;  // the record as last read or saved
     bool modified;
     // Read (or saved) and editable; see the clients panel for why a record
     // that could not be read stays read-only.
@@ -69,11 +69,11 @@ uint32_t retry_field_value(const char* text, uint32_t fallback);
 struct ProxiesControls {
     bool address_enabled;
     bool secret_enabled;
-    bool retries_enabled;     // both retry fields
+    bool retries_enabled;          // both retry fields
     bool accounting_mode_enabled;  // the three radio buttons
-    bool accounting_enabled;  // the check box
+    bool accounting_enabled;       // the check box
     bool acct_secret_enabled;
     bool remove_enabled;
-    bool save_enabled;        // Save and Reset: exactly while modified
+    bool save_enabled;  // Save and Reset: exactly while modified
 };
 ProxiesControls proxies_controls();

@@ -172,9 +172,7 @@ bool handle_control(HWND page, int id, int code) {
 
 INT_PTR CALLBACK proxies_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-        case WM_INITDIALOG:
-            init_page(page);
-            return FALSE;
+        case WM_INITDIALOG: init_page(page); return FALSE;
         case WM_COMMAND:
             if (LOWORD(wparam) == PANEL_QUERY_LEAVE) {
                 bool stay = !proxies_may_leave();

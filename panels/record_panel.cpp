@@ -1,6 +1,5 @@
 #include "panels/record_panel.h"
 
-
 bool follow_save_answer(PromptAnswer answer, bool (*save)(), void (*revert)()) {
     switch (answer) {
         case ANSWER_YES: return save();  // a failed save keeps the administrator here

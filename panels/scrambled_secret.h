@@ -33,6 +33,5 @@ void secret_unscramble(const ScrambledSecret& secret, char text[SECRET_TEXT_SIZE
 // Whether `text` is the stored secret, compared over at most 32 bytes.
 bool secret_matches(const ScrambledSecret& secret, const char* text);
 
-
 // Tests fix the tick count the seeds come from; null restores tick_count.
 void secret_set_tick_source(uint32_t (*ticks)());

@@ -57,9 +57,7 @@ void finish(HWND dialog, INT_PTR result) {
 INT_PTR CALLBACK secret_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
     SecretDialog* state = (SecretDialog*)dialog_state(dialog, message, lparam);
     switch (message) {
-        case WM_INITDIALOG:
-            init_dialog(dialog, state);
-            return FALSE;  // the focus is set
+        case WM_INITDIALOG: init_dialog(dialog, state); return FALSE;  // the focus is set
         case WM_COMMAND: {
             if (!state) break;
             char text[SECRET_TEXT_SIZE];
@@ -80,9 +78,7 @@ INT_PTR CALLBACK secret_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lp
                     secret_wipe(text, sizeof text);
                     finish(dialog, IDCANCEL);
                     return TRUE;
-                case IDCANCEL:
-                    finish(dialog, IDCANCEL);
-                    return TRUE;
+                case IDCANCEL: finish(dialog, IDCANCEL); return TRUE;
             }
             break;
         }

@@ -15,9 +15,12 @@ void secret_dialog_start(const ScrambledSecret& target, uint32_t option_mask, Se
 
 bool validate_secret(void* owner, const ScrambledSecret& target, const char* typed) {
     bool correct = secret_matches(target, typed);
-    PromptRequest request = {owner, string_text(IDS_VALIDATION_TITLE),
+    PromptRequest request = {owner,
+                             string_text(IDS_VALIDATION_TITLE),
                              string_text(correct ? IDS_SECRET_CORRECT : IDS_SECRET_INCORRECT),
-                             correct ? PROMPT_ICON_INFORMATION : PROMPT_ICON_STOP, PROMPT_OK, false};
+                             correct ? PROMPT_ICON_INFORMATION : PROMPT_ICON_STOP,
+                             PROMPT_OK,
+                             false};
     show_prompt(request);
     return correct;
 }

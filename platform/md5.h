@@ -9,9 +9,9 @@ const uint32_t MD5_DIGEST_SIZE = 16;
 
 // A digest in progress, for input that arrives in pieces.
 struct Md5Context {
-    uint32_t state[4];   // A, B, C, D
-    uint64_t length;     // bytes taken so far
-    uint8_t block[64];   // the part of the current block taken so far
+    uint32_t state[4];  // A, B, C, D
+    uint64_t length;    // bytes taken so far
+    uint8_t block[64];  // the part of the current block taken so far
 };
 
 void md5_init(Md5Context* context);

@@ -3,18 +3,24 @@
 // and records every question.
 #pragma once
 
-enum PromptIcon { PROMPT_ICON_NONE, PROMPT_ICON_STOP, PROMPT_ICON_EXCLAMATION, PROMPT_ICON_QUESTION, PROMPT_ICON_INFORMATION };
+enum PromptIcon {
+    PROMPT_ICON_NONE,
+    PROMPT_ICON_STOP,
+    PROMPT_ICON_EXCLAMATION,
+    PROMPT_ICON_QUESTION,
+    PROMPT_ICON_INFORMATION
+};
 enum PromptButtons { PROMPT_OK, PROMPT_OK_CANCEL, PROMPT_YES_NO, PROMPT_YES_NO_CANCEL };
 // The answers carry the Win32 button ids.
 enum PromptAnswer { ANSWER_OK = 1, ANSWER_CANCEL = 2, ANSWER_YES = 6, ANSWER_NO = 7 };
 
 struct PromptRequest {
-    void* owner;        // owner window, or null
+    void* owner;  // owner window, or null
     const char* title;
     const char* text;
     PromptIcon icon;
     PromptButtons buttons;
-    bool task_modal;    // modal to every window of the program (no owner)
+    bool task_modal;  // modal to every window of the program (no owner)
 };
 
 PromptAnswer show_prompt(const PromptRequest& request);

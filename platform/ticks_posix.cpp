@@ -12,6 +12,5 @@ void sleep_ms(uint32_t milliseconds) {
     timespec wait;
     wait.tv_sec = milliseconds / 1000;
     wait.tv_nsec = (long)(milliseconds % 1000) * 1000000L;
-    while (nanosleep(&wait, &wait) != 0) {
-    }
+    while (nanosleep(&wait, &wait) != 0) {}
 }

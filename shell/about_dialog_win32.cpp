@@ -2,10 +2,10 @@
 #include <windows.h>
 
 #include "api/requests.h"
+#include "api/text_fill.h"
 #include "resources/shell_ids.h"
 #include "resources/strings.h"
 #include "shell/dialogs_win32.h"
-#include "api/text_fill.h"
 
 namespace {
 
@@ -38,6 +38,4 @@ INT_PTR CALLBACK about_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
 
 }  // namespace
 
-void about_dialog_run(HWND owner) {
-    run_dialog(owner, IDD_ABOUT, about_proc, nullptr);
-}
+void about_dialog_run(HWND owner) { run_dialog(owner, IDD_ABOUT, about_proc, nullptr); }

@@ -4,10 +4,10 @@
 #include "netbrowse/netview.h"
 #include "resources/shell_ids.h"
 #include "resources/strings.h"
-#include "ui/help_win32.h"
 #include "shell/main_window_win32.h"
 #include "shell/subdlg_win32.h"
 #include "shell/tab_control_win32.h"
+#include "ui/help_win32.h"
 
 AppStart app_start(HINSTANCE instance, int show, const PanelTable& panels, HWND* main) {
     *main = nullptr;

@@ -2,12 +2,12 @@
 // host's pipe refuses this console.
 #include <windows.h>
 
+#include "api/text_fill.h"
 #include "resources/shell_ids.h"
 #include "resources/strings.h"
 #include "shell/dialogs_win32.h"
-#include "ui/dialogs_win32.h"
 #include "shell/servers.h"
-#include "api/text_fill.h"
+#include "ui/dialogs_win32.h"
 
 namespace {
 
@@ -46,9 +46,7 @@ INT_PTR CALLBACK attach_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lp
                     SetDlgItemTextA(dialog, IDC_ATTACH_PASSWORD, "");
                     EndDialog(dialog, IDOK);
                     return TRUE;
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
-                    return TRUE;
+                case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
             }
             break;
     }

@@ -4,12 +4,12 @@
 #include "resources/shell_ids.h"
 #include "shell/access_gate.h"
 #include "shell/dialogs_win32.h"
-#include "shell/servers.h"
-#include "ui/help_win32.h"
 #include "shell/panel_win32.h"
+#include "shell/servers.h"
 #include "shell/subdlg_win32.h"
 #include "shell/title.h"
 #include "shell/window_class_win32.h"
+#include "ui/help_win32.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ struct MainWindowState {
 
 MainWindowState g_main = {};
 
-const int GATED_MENU_ITEMS[] = {IDM_IMPORT, IDM_EXPORT, IDM_SETTINGS, IDM_REPORT, IDM_EXIT,
+const int GATED_MENU_ITEMS[] = {IDM_IMPORT,        IDM_EXPORT,     IDM_SETTINGS,    IDM_REPORT, IDM_EXIT,
                                 IDM_HELP_CONTENTS, IDM_HELP_TOPIC, IDM_VENDOR_INFO, IDM_ABOUT};
 
 // The separator rule under the panel buttons belongs to newer systems.
@@ -45,7 +45,7 @@ void create_panels(HWND window) {
 void activate(uint32_t index) {
     const ServerConnection& connection = server_connection();
     PanelContext context = {connection.access_level, connection.option_mask, connection.platform_mask,
-                           connection.server_name};
+                            connection.server_name};
     panel_send(subdlg_page(g_main.host, index), PANEL_ACTIVATE, (LPARAM)&context);
 }
 
@@ -128,8 +128,7 @@ LRESULT CALLBACK main_class_proc(HWND window, UINT message, WPARAM wparam, LPARA
         case WM_CLOSE:
             if (panel_allows_leaving()) DestroyWindow(window);
             return 0;
-        case WM_QUERYENDSESSION:
-            return panel_allows_leaving() ? TRUE : FALSE;
+        case WM_QUERYENDSESSION: return panel_allows_leaving() ? TRUE : FALSE;
         case WM_ENDSESSION:
             if (wparam) {
                 help_quit();

@@ -11,9 +11,9 @@
 const uint16_t MODE_LOCAL = 1;
 const uint16_t MODE_REMOTE = 2;
 
-const uint32_t SERVER_NAME_SIZE = 256;   // names up to 255 characters
+const uint32_t SERVER_NAME_SIZE = 256;    // names up to 255 characters
 const uint32_t SERVER_FIELD_LIMIT = 127;  // what the server field accepts
-const uint32_t LOGON_TEXT_SIZE = 255;    // user and password up to 254 characters
+const uint32_t LOGON_TEXT_SIZE = 255;     // user and password up to 254 characters
 const uint16_t CONNECT_PLATFORM_MASK = 4;
 
 // The one connection of the process. Other panels read the level, the
@@ -36,7 +36,7 @@ struct ServerConnection {
 // What the model asks of the window around it. Any member may be null.
 struct ConnectionHooks {
     void* context;
-    void* owner;  // owner window of the connection-failure message
+    void* owner;                                           // owner window of the connection-failure message
     void (*set_title)(void* context, const char* server);  // null server: not connected
     void (*enable_panels)(void* context, uint16_t level);
     void (*reset_panels)(void* context);  // PANEL_RESET to every panel

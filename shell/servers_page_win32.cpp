@@ -6,10 +6,10 @@
 
 #include "resources/shell_ids.h"
 #include "shell/dialogs_win32.h"
-#include "ui/help.h"
 #include "shell/main_window_win32.h"
 #include "shell/panel_win32.h"
 #include "shell/servers.h"
+#include "ui/help.h"
 
 namespace {
 
@@ -107,9 +107,7 @@ void disconnect_clicked(HWND page) {
 
 INT_PTR CALLBACK servers_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
-        case WM_INITDIALOG:
-            init_page(page);
-            return FALSE;
+        case WM_INITDIALOG: init_page(page); return FALSE;
         case WM_COMMAND:
             switch (LOWORD(wparam)) {
                 case PANEL_ACTIVATE: help_set_context(HELP_CONTEXT_SERVERS); return TRUE;

@@ -110,8 +110,9 @@ void activate_mnemonic(HWND top, HWND control) {
 }
 
 bool press_default(HWND top, HWND focus) {
-    HWND button = (dialog_code(focus) & DLGC_DEFPUSHBUTTON) ? focus : (HWND)GetPropA(GetAncestor(focus, GA_ROOT),
-                                                                                      DEFAULT_BUTTON_PROPERTY);
+    HWND button = (dialog_code(focus) & DLGC_DEFPUSHBUTTON)
+                      ? focus
+                      : (HWND)GetPropA(GetAncestor(focus, GA_ROOT), DEFAULT_BUTTON_PROPERTY);
     if (!button || !IsWindowEnabled(button)) return false;
     HWND dialog = owning_dialog(top, button);
     if (!dialog) return false;

@@ -35,9 +35,7 @@ LRESULT CALLBACK subdlg_proc(HWND control, UINT message, WPARAM wparam, LPARAM l
             free((SubdlgSlots*)GetWindowLongPtrA(control, 0));
             SetWindowLongPtrA(control, 0, 0);
             break;
-        case WM_SETFOCUS:
-            focus_current_page(control);
-            return 0;
+        case WM_SETFOCUS: focus_current_page(control); return 0;
         case WM_NCHITTEST:
             // The mouse goes through to the pages and the controls around.
             return HTTRANSPARENT;

@@ -193,8 +193,7 @@ LRESULT CALLBACK tab_control_proc(HWND window, UINT message, WPARAM wparam, LPAR
             set_font(window, tab, (HFONT)wparam);
             if (LOWORD(lparam)) InvalidateRect(window, nullptr, FALSE);
             return 0;
-        case WM_GETFONT:
-            return (LRESULT)tab->font;
+        case WM_GETFONT: return (LRESULT)tab->font;
         case TAB_SET_COUNT: {
             int32_t result = tab_set_count(&tab->strip, (int32_t)wparam);
             if (result >= 0) InvalidateRect(window, nullptr, FALSE);
@@ -205,8 +204,7 @@ LRESULT CALLBACK tab_control_proc(HWND window, UINT message, WPARAM wparam, LPAR
             if (result >= 0) invalidate_tab(window, tab->strip, (int32_t)wparam);
             return result;
         }
-        case TAB_GET_SELECTION:
-            return tab->strip.selected;
+        case TAB_GET_SELECTION: return tab->strip.selected;
         case TAB_SET_SELECTION: {
             int32_t old = tab->strip.selected;
             int32_t result = tab_set_selection(&tab->strip, (int32_t)(INT_PTR)wparam);
@@ -239,18 +237,14 @@ LRESULT CALLBACK tab_control_proc(HWND window, UINT message, WPARAM wparam, LPAR
             tab->focused = message == WM_SETFOCUS;
             invalidate_tab(window, tab->strip, tab->strip.selected);
             return 0;
-        case WM_GETDLGCODE:
-            return DLGC_WANTARROWS;
+        case WM_GETDLGCODE: return DLGC_WANTARROWS;
         case WM_NCHITTEST: {
             POINT point = {(short)LOWORD(lparam), (short)HIWORD(lparam)};
             ScreenToClient(window, &point);
             return tab_in_row(&tab->strip, point.x, point.y) ? HTCLIENT : HTTRANSPARENT;
         }
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            paint(window, tab);
-            return 0;
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: paint(window, tab); return 0;
     }
     return DefWindowProcA(window, message, wparam, lparam);
 }

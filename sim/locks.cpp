@@ -35,7 +35,9 @@ uint16_t lock_release(LockTable* table, const char* name, uint32_t connection) {
 void lock_release_all(LockTable* table, uint32_t connection) {
     if (table->server.connection == connection) table->server = LockHolder();
     for (auto i = table->named.begin(); i != table->named.end();) {
-        if (i->second.connection == connection) i = table->named.erase(i);
-        else ++i;
+        if (i->second.connection == connection)
+            i = table->named.erase(i);
+        else
+            ++i;
     }
 }

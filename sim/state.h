@@ -13,8 +13,8 @@ const uint32_t SIM_DEFAULT_VERSION = 0x00011E00;  // 01.30.00
 const uint16_t SIM_ACCESS_FULL = 2;
 
 struct SimCounter {
-    uint32_t value = 0;   // the value at `since_ms`
-    uint32_t rate = 0;    // added per second while the server runs
+    uint32_t value = 0;     // the value at `since_ms`
+    uint32_t rate = 0;      // added per second while the server runs
     uint32_t since_ms = 0;  // server run time when `value` was set; not saved
 };
 
@@ -58,7 +58,7 @@ struct SimState {
     std::set<std::string> admin_users;
     std::set<std::string> admin_groups;
     std::map<uint16_t, SimCounter> counters;
-    std::vector<SimSession> sessions;  // listing order
+    std::vector<SimSession> sessions;                   // listing order
     std::map<std::string, SimDictionary> dictionaries;  // "" is the default dictionary
     std::map<std::string, SimObjects> classes;
 };

@@ -15,8 +15,7 @@ bool stop_wait_prepare() {
 
 void stop_wait() {
     int signal_number = 0;
-    while (sigwait(&stop_signals, &signal_number) != 0) {
-    }
+    while (sigwait(&stop_signals, &signal_number) != 0) {}
 }
 
 void stop_wait_done() {}

@@ -30,8 +30,8 @@ void view(const char* file, UINT command, ULONG_PTR data) {
 // F1 inside a dialog box or a menu asks the main window for help.
 LRESULT CALLBACK f1_filter(int code, WPARAM wparam, LPARAM lparam) {
     MSG* message = (MSG*)lparam;
-    if ((code == MSGF_DIALOGBOX || code == MSGF_MENU) && message->message == WM_KEYDOWN &&
-        message->wParam == VK_F1 && g_help.window)
+    if ((code == MSGF_DIALOGBOX || code == MSGF_MENU) && message->message == WM_KEYDOWN && message->wParam == VK_F1 &&
+        g_help.window)
         PostMessageA(g_help.window, WM_COMMAND, IDM_HELP_F1, 0);
     return CallNextHookEx(g_help.f1_hook, code, wparam, lparam);
 }

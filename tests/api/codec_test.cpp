@@ -43,8 +43,7 @@ TEST(CodecPut, IntegersAreLittleEndianWithTheirWidth) {
     msg_put_u16(&r.buffer, 2, 0x0102);
     msg_put_u32(&r.buffer, 4, 10000);
     msg_put_end(&r.buffer);
-    EXPECT_EQ(to_hex(r.bytes()),
-              "00 00 0a 00 01 00 04 00 01 00 00 02 00 02 00 02 01 04 00 04 00 10 27 00 00 00 00");
+    EXPECT_EQ(to_hex(r.bytes()), "00 00 0a 00 01 00 04 00 01 00 00 02 00 02 00 02 01 04 00 04 00 10 27 00 00 00 00");
 }
 
 TEST(CodecPut, ItemThatWouldPassTheEndIsRefusedWhole) {

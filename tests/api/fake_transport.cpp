@@ -60,8 +60,8 @@ FakeConnection::~FakeConnection() {
 }
 
 ResponseBuilder::ResponseBuilder(uint16_t status, uint16_t service, uint16_t function) {
-    bytes = {(uint8_t)status, (uint8_t)(status >> 8), (uint8_t)service, (uint8_t)(service >> 8),
-             (uint8_t)function, (uint8_t)(function >> 8)};
+    bytes = {(uint8_t)status,         (uint8_t)(status >> 8), (uint8_t)service,
+             (uint8_t)(service >> 8), (uint8_t)function,      (uint8_t)(function >> 8)};
 }
 
 ResponseBuilder& ResponseBuilder::item(uint16_t tag, const Bytes& value) {
@@ -100,8 +100,10 @@ Bytes hex(const std::string& text) {
     Bytes out;
     int high = -1;
     for (char c : text) {
-        int digit = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10
-                  : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
+        int digit = (c >= '0' && c <= '9')   ? c - '0'
+                    : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                    : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                                             : -1;
         if (digit < 0) continue;
         if (high < 0) {
             high = digit;

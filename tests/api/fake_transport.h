@@ -17,9 +17,9 @@ struct FakeTransport {
     std::vector<std::string> opened_names;
     std::vector<Bytes> requests;
     std::function<Bytes(const Bytes& request)> answer;
-    uint16_t open_status = 0;       // what open returns
-    uint16_t transact_status = 0;   // what transact returns
-    int pending_receives = 0;       // receive answers 0x8000 this many times first
+    uint16_t open_status = 0;      // what open returns
+    uint16_t transact_status = 0;  // what transact returns
+    int pending_receives = 0;      // receive answers 0x8000 this many times first
     int receive_calls = 0;
     int closes = 0;
 };

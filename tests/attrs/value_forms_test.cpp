@@ -11,8 +11,8 @@
 #include "platform/local_time.h"
 #include "platform/resolver.h"
 #include "resources/strings.h"
-#include "tests/support/fake_resolver.h"
 #include "tests/attrs/attr_test_support.h"
+#include "tests/support/fake_resolver.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace {
@@ -45,9 +45,7 @@ protected:
             .value("Service", "Login", 1)
             .value("Service", "Framed", 2);
     }
-    void TearDown() override {
-        set_time_zone_rule(nullptr);
-    }
+    void TearDown() override { set_time_zone_rule(nullptr); }
 
     // The stored bytes, or "!<message>" when the text is refused.
     std::string parse(const char* attribute, const char* text, ListKind kind = RETURN_LIST,

@@ -26,8 +26,7 @@ ProgramResult run_program(const std::string& program, const std::vector<std::str
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) return result;
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-    }
+    while (waitpid(pid, &status, 0) < 0) {}
     result.started = true;
     result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     result.out = read_test_file(out_path);

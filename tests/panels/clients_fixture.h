@@ -9,7 +9,6 @@
 #include "panels/clients.h"
 #include "tests/panels/panel_fixture.h"
 
-
 class ClientsTest : public PanelTest {
 protected:
     // Starts the server on `fixture` (null: the demo database), opens the

@@ -11,8 +11,7 @@ namespace {
 
 std::string client_x() {
     return "product Standard-Radius 0\nproduct Cisco-AS5300 2101\nobject Client X\n" +
-           secret_property("SharedSecret", "x-secret", 0x1234) +
-           secret_property("AcctSharedSecret", "x-acct", 0x5678) +
+           secret_property("SharedSecret", "x-secret", 0x1234) + secret_property("AcctSharedSecret", "x-acct", 0x5678) +
            "property Product text \"Cisco-AS5300\"\nproperty IPAddress hex \"c0000201\"\n";
 }
 
@@ -32,7 +31,7 @@ TEST_F(ClientsSave, AnAddressMustBeADottedQuadOnceTheLookupFails) {
         uint32_t before_requests = requests();
         EXPECT_FALSE(clients_save());
         EXPECT_EQ(messages(), (std::vector<std::string>{std::string("Unable to resolve host name ") + typed,
-                                                         "Invalid IP address specified"}));
+                                                        "Invalid IP address specified"}));
         EXPECT_EQ(prompt.asked[1].title, "ERROR");
         EXPECT_EQ(prompt.asked[1].icon, PROMPT_ICON_STOP);
         EXPECT_EQ(requests(), before_requests);  // nothing sent, nothing written

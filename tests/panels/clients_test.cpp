@@ -66,8 +66,9 @@ TEST_F(ClientsTest, DemoClientsShowTheirAddressesProductsAndSecrets) {
 }
 
 TEST_F(ClientsTest, AStoredProductTheListLacksIsReportedAndDropped) {
-    open("product Standard-Radius 0\nproduct Cisco-AS5300 2101\n"
-         "object Client OLD\nproperty Product text \"Gone-Model\"\n");
+    open(
+        "product Standard-Radius 0\nproduct Cisco-AS5300 2101\n"
+        "object Client OLD\nproperty Product text \"Gone-Model\"\n");
     const ClientsPanel& p = clients_panel();
     EXPECT_EQ(messages(), std::vector<std::string>{"Invalid product name Gone-Model stored in client record"});
     EXPECT_EQ(prompt.asked[0].title, "ERROR");
@@ -247,7 +248,7 @@ TEST_F(ClientsTest, AFailedSaveInThePromptCountsAsCancel) {
     prompt.answer(ANSWER_YES);
     choose("B");
     EXPECT_EQ(messages(), (std::vector<std::string>{"Save settings for client A?",
-                                                     "Error while saving settings.\n(0003: i/o error)"}));
+                                                    "Error while saving settings.\n(0003: i/o error)"}));
     EXPECT_EQ(prompt.asked[0].title, "Keelgate Access Control Administrator");
     EXPECT_EQ(prompt.asked[0].buttons, PROMPT_YES_NO_CANCEL);
     EXPECT_STREQ(p.current.name, "A");

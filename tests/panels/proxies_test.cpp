@@ -51,9 +51,9 @@ protected:
         return stored_property(PROXY_CLASS, target, property);
     }
     std::string stored_target(const char* target) {
-        return stored_object(PROXY_CLASS, target,
-                             {"IPAddress", "SharedSecret", "AcctSharedSecret", "Retry-Count", "Retry-Milliseconds",
-                              "Proxy-Acct-Flags"});
+        return stored_object(
+            PROXY_CLASS, target,
+            {"IPAddress", "SharedSecret", "AcctSharedSecret", "Retry-Count", "Retry-Milliseconds", "Proxy-Acct-Flags"});
     }
 };
 
@@ -61,8 +61,8 @@ TEST(RetryField, UnsignedDecimalsOrTheDefault) {
     const struct {
         const char* text;
         uint32_t value;
-    } cases[] = {{"7", 7}, {"0", 0}, {"4294967295", 4294967295u}, {"", 3}, {"abc", 3},
-                 {"12a", 3}, {"-1", 3}, {" 5", 3}, {"4294967296", 3}};
+    } cases[] = {{"7", 7},  {"0", 0},         {"4294967295", 4294967295u}, {"", 3}, {"abc", 3}, {"12a", 3}, {"-1", 3},
+                 {" 5", 3}, {"4294967296", 3}};
     for (const auto& c : cases) EXPECT_EQ(retry_field_value(c.text, 3), c.value) << c.text;
 }
 

@@ -63,7 +63,9 @@ struct Tree {
             return nullptr;
         };
         nav.usable = [](void*, NavWindow w) { return ((Node*)w)->usable; };
-        nav.has_mnemonic = [](void*, NavWindow w, char upper) { return text_has_mnemonic(((Node*)w)->text.c_str(), upper); };
+        nav.has_mnemonic = [](void*, NavWindow w, char upper) {
+            return text_has_mnemonic(((Node*)w)->text.c_str(), upper);
+        };
     }
 
     Node* add(Node* parent, const std::string& name, bool tab_stop, const std::string& text = "") {
@@ -99,8 +101,8 @@ struct Tree {
 class Navigation : public ::testing::Test {
 protected:
     Tree t;
-    Node *main_window, *radio, *host, *servers, *local, *inner_host, *inner, *inner_button, *connect, *hidden,
-        *zulu, *after;
+    Node *main_window, *radio, *host, *servers, *local, *inner_host, *inner, *inner_button, *connect, *hidden, *zulu,
+        *after;
 
     void SetUp() override {
         main_window = t.add(nullptr, "main", false);
@@ -135,10 +137,10 @@ TEST_F(Navigation, OwningDialogIsTheNearestPageOrTheTop) {
 
 TEST_F(Navigation, TabEntersTheVisiblePageAndLeavesAfterItsHost) {
     EXPECT_EQ(tab(radio), local);
-    EXPECT_EQ(tab(local), inner_button);  // into the nested page
+    EXPECT_EQ(tab(local), inner_button);    // into the nested page
     EXPECT_EQ(tab(inner_button), connect);  // out of it, on in the Servers page
-    EXPECT_EQ(tab(connect), after);        // out of the Servers page
-    EXPECT_EQ(tab(after), radio);          // the main window wraps
+    EXPECT_EQ(tab(connect), after);         // out of the Servers page
+    EXPECT_EQ(tab(after), radio);           // the main window wraps
 }
 
 TEST_F(Navigation, ShiftTabWalksTheSameWayBack) {

@@ -13,9 +13,9 @@
 #include "api/session.h"
 #include "resources/strings.h"
 #include "shell/servers.h"
-#include "ui/wait_cursor.h"
 #include "tests/sim/sim_test_support.h"
 #include "tests/support/scripted_prompt.h"
+#include "ui/wait_cursor.h"
 
 namespace {
 
@@ -173,8 +173,7 @@ TEST_F(Servers, EnteredLogonThatFailsShowsTheRemoteWording) {
     g_spy.refusals = 5;
     window.logon_ok = true;
     EXPECT_EQ(connection_connect("KEELSRV01", hooks), CONNECT_FAILED);
-    EXPECT_EQ(window.attach_calls,
-              (std::vector<std::string>{"KEELSRV01|-|-", "KEELSRV01|RIVERNET\\admin|s3cret"}));
+    EXPECT_EQ(window.attach_calls, (std::vector<std::string>{"KEELSRV01|-|-", "KEELSRV01|RIVERNET\\admin|s3cret"}));
     EXPECT_EQ(g_spy.opened.size(), 1u);  // no second open after a failed logon
     ASSERT_EQ(prompt.asked.size(), 1u);
     EXPECT_EQ(prompt.asked[0].title, "ERROR");

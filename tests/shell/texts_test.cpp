@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "resources/strings.h"
 #include "api/text_fill.h"
+#include "resources/strings.h"
 #include "shell/title.h"
 
 namespace {

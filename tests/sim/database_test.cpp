@@ -12,10 +12,11 @@ protected:
     Client client;
 
     void SetUp() override {
-        start("object \"Client\" \"ALPHA\"\n"
-              "property \"Secret\" text \"s3cret\"\n"
-              "property \"Blob\" hex \"00 01 fe ff\"\n"
-              "object \"Client\" \"BETA\"\n");
+        start(
+            "object \"Client\" \"ALPHA\"\n"
+            "property \"Secret\" text \"s3cret\"\n"
+            "property \"Blob\" hex \"00 01 fe ff\"\n"
+            "object \"Client\" \"BETA\"\n");
         ASSERT_TRUE(client.open());
     }
 
@@ -56,9 +57,7 @@ protected:
             std::string block = reply.find(5) ? reply.find(5)->value : std::string();
             EXPECT_LE(block.size(), capacity);
             EXPECT_EQ(block.size(), reply.u16(6));
-            if (!block.empty()) {
-                EXPECT_EQ('\0', block.back()) << "block ends with the final NUL";
-            }
+            if (!block.empty()) { EXPECT_EQ('\0', block.back()) << "block ends with the final NUL"; }
             std::vector<std::string> batch = split_names(block);
             more = reply.u16(8) == 1;
             if (batch.empty()) break;
@@ -200,9 +199,7 @@ TEST_F(DatabaseTest, EnumerateInSmallBatchesGivesEveryNameOnceInByteOrder) {
         int batches = 0;
         std::vector<std::string> names = list_all("Users", capacity, &batches);
         EXPECT_EQ(std::vector<std::string>(expected.begin(), expected.end()), names) << "capacity " << capacity;
-        if (capacity < 64) {
-            EXPECT_GT(batches, 5) << "capacity " << capacity;
-        }
+        if (capacity < 64) { EXPECT_GT(batches, 5) << "capacity " << capacity; }
     }
 }
 

@@ -52,8 +52,16 @@ TEST(FaultText, ParsesEveryAction) {
 }
 
 TEST(FaultText, RefusesMalformedText) {
-    const char* bad[] = {"",          "1:3:2",          "1:3:0:fail=7", "1:3:2:fail",     "1:3:2:fail=70000",
-                         "1:3:2:drop=1", "1:3:2:explode", "x:3:2:drop",  "1:3:2:delay=-5", "1:3:2:fail=7:9"};
+    const char* bad[] = {"",
+                         "1:3:2",
+                         "1:3:0:fail=7",
+                         "1:3:2:fail",
+                         "1:3:2:fail=70000",
+                         "1:3:2:drop=1",
+                         "1:3:2:explode",
+                         "x:3:2:drop",
+                         "1:3:2:delay=-5",
+                         "1:3:2:fail=7:9"};
     for (const char* text : bad) {
         SimFault fault;
         EXPECT_FALSE(sim_parse_fault(text, &fault)) << text;
@@ -139,12 +147,12 @@ TEST_F(FaultsTest, ProgrammaticFaultMatchesAnyFunctionWithZero) {
 TEST_F(FaultsTest, MalformedRequestsGetStatus3AndTheServerCarriesOn) {
     std::string valid = raw_get_message();
     const std::string malformed[] = {
-        std::string(),                                     // nothing at all
-        std::string("\0\0\x01\0", 4),                      // shorter than a header
-        std::string("\0\0\x01\0\x04\0", 6),                // header without terminator
-        valid.substr(0, valid.size() - 2),                 // items without terminator
-        valid.substr(0, 13),                               // cut inside an item
-        std::string("\0\0\x01\0\x04\0\x02\0\xff\xff", 10), // item longer than the message
+        std::string(),                                      // nothing at all
+        std::string("\0\0\x01\0", 4),                       // shorter than a header
+        std::string("\0\0\x01\0\x04\0", 6),                 // header without terminator
+        valid.substr(0, valid.size() - 2),                  // items without terminator
+        valid.substr(0, 13),                                // cut inside an item
+        std::string("\0\0\x01\0\x04\0\x02\0\xff\xff", 10),  // item longer than the message
     };
     for (const std::string& message : malformed) {
         Reply reply;
@@ -160,9 +168,7 @@ TEST_F(FaultsTest, MalformedRequestsGetStatus3AndTheServerCarriesOn) {
     }
     std::string oversized = valid.substr(0, valid.size() - 2) + std::string(40000, 'x');
     Reply reply;
-    if (client.send_raw(oversized, &reply) == 0) {
-        EXPECT_EQ(3, reply.status);
-    }
+    if (client.send_raw(oversized, &reply) == 0) { EXPECT_EQ(3, reply.status); }
     ASSERT_TRUE(client.open());
     EXPECT_EQ(0, get().status);
 }

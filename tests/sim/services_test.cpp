@@ -102,8 +102,9 @@ TEST_F(ServicesTest, AdministratorsAreAddedAndRemoved) {
 }
 
 TEST_F(ServicesTest, AccessLevelOptionMaskAndVersions) {
-    start_with("access-level 0\noption-mask 0x11\nservice-version 0x00011F02\n"
-               "required-console-version 0x00011E00\n");
+    start_with(
+        "access-level 0\noption-mask 0x11\nservice-version 0x00011F02\n"
+        "required-console-version 0x00011E00\n");
     RequestBuilder level(4, 5);
     EXPECT_EQ(0, client.call(level).u16(4));
     RequestBuilder mask(11, 1);

@@ -16,22 +16,22 @@ std::vector<Record> records_of(const Reply& reply) {
         std::string text = item.value;
         if (!text.empty() && text.back() == '\0') text.pop_back();
         switch (item.tag) {
-        case 3: continue;
-        case 4:
-            EXPECT_EQ(std::string("\0", 1), item.value);
-            records.push_back(current);
-            current = Record();
-            started = false;
-            continue;
-        case 5: current.client = text; break;
-        case 6: current.user = text; break;
-        case 7: current.dn = text; break;
-        case 8: current.session_id = text; break;
-        case 9: current.time = text; break;
-        case 10: current.port = text; break;
-        case 11: current.port_type = text; break;
-        case 12: current.ip = text; break;
-        default: ADD_FAILURE() << "unexpected tag " << item.tag;
+            case 3: continue;
+            case 4:
+                EXPECT_EQ(std::string("\0", 1), item.value);
+                records.push_back(current);
+                current = Record();
+                started = false;
+                continue;
+            case 5: current.client = text; break;
+            case 6: current.user = text; break;
+            case 7: current.dn = text; break;
+            case 8: current.session_id = text; break;
+            case 9: current.time = text; break;
+            case 10: current.port = text; break;
+            case 11: current.port_type = text; break;
+            case 12: current.ip = text; break;
+            default: ADD_FAILURE() << "unexpected tag " << item.tag;
         }
         started = true;
     }
@@ -128,8 +128,9 @@ TEST_F(SessionsTest, BatchesNeverExceed72) {
 TEST_F(SessionsTest, DeleteByKey) {
     SimOptions options;
     options.save = true;
-    std::string fixture = "session client=NAS user=a session-id=1 port=1 port-type=Async\n"
-                          "session client=NAS user=a session-id=2 port=2 port-type=Async\n";
+    std::string fixture =
+        "session client=NAS user=a session-id=1 port=1 port-type=Async\n"
+        "session client=NAS user=a session-id=2 port=2 port-type=Async\n";
     start(fixture.c_str(), options);
     ASSERT_TRUE(client.open());
     std::vector<Record> before = records_of(list(nullptr, 72));

@@ -91,9 +91,9 @@ uint16_t Client::send_raw(const std::string& message, Reply* reply) {
     if (!connection) return 0x8003;
     response.resize(MSG_BUFFER_SIZE);
     uint32_t bytes_read = 0;
-    uint16_t status = platform_transport()->transact(connection, (const uint8_t*)message.data(),
-                                                     (uint32_t)message.size(), response.data(), MSG_BUFFER_SIZE,
-                                                     &bytes_read);
+    uint16_t status =
+        platform_transport()->transact(connection, (const uint8_t*)message.data(), (uint32_t)message.size(),
+                                       response.data(), MSG_BUFFER_SIZE, &bytes_read);
     if (status != 0) return status;
     reply->length = bytes_read;
     MessageBuffer buffer;

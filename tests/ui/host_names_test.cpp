@@ -7,9 +7,9 @@
 #include <string>
 
 #include "platform/resolver.h"
-#include "ui/host_names.h"
 #include "tests/support/fake_resolver.h"
 #include "tests/support/scripted_prompt.h"
+#include "ui/host_names.h"
 
 namespace {
 

@@ -78,8 +78,9 @@ protected:
     void SetUp() override {
         session_reset();
         ASSERT_FALSE(g_keelsim.empty()) << "pass the path of keelsim.exe";
-        ASSERT_TRUE(keelsim.start("service-version 0x00011E00\nobject Client NAS1\n"
-                                  "property IPAddress hex \"0a000001\"\n"));
+        ASSERT_TRUE(
+            keelsim.start("service-version 0x00011E00\nobject Client NAS1\n"
+                          "property IPAddress hex \"0a000001\"\n"));
     }
     void TearDown() override { session_reset(); }
 };

@@ -2,14 +2,14 @@
 
 #include <string.h>
 
-#include "grid/keelgrid32_win32.h"
 #include <commctrl.h>
+#include "grid/keelgrid32_win32.h"
 
 #include "panels/admins_ids.h"
 #include "panels/clients_ids.h"
 #include "panels/dialog_ids.h"
-#include "panels/proxies_ids.h"
 #include "panels/pools_ids.h"
+#include "panels/proxies_ids.h"
 #include "resources/shell_ids.h"
 #include "shell/dialogs_win32.h"
 #include "shell/main_window_win32.h"

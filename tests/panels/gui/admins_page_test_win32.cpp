@@ -19,8 +19,8 @@
 #include "resources/shell_ids.h"
 #include "shell/main_window_win32.h"
 #include "tests/netbrowse/fake_directory.h"
-#include "tests/support/dialog_driver_win32.h"
 #include "tests/shell/gui/console_fixture_win32.h"
+#include "tests/support/dialog_driver_win32.h"
 
 namespace {
 

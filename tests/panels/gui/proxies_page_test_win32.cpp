@@ -13,9 +13,9 @@
 #include "resources/shell_ids.h"
 #include "shell/main_window_win32.h"
 #include "shell/subdlg_win32.h"
-#include "tests/support/dialog_driver_win32.h"
 #include "tests/panels/panel_fixture.h"
 #include "tests/shell/gui/console_fixture_win32.h"
+#include "tests/support/dialog_driver_win32.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include "console/panel_table_win32.h"
 #include "resources/shell_ids.h"
 #include "shell/app_win32.h"
-#include "ui/help_win32.h"
 #include "shell/main_window_win32.h"
 #include "shell/panel_win32.h"
 #include "shell/servers.h"
 #include "shell/subdlg_win32.h"
+#include "ui/help_win32.h"
 
 std::vector<HelpCall> g_help_calls;
 PanelSpy g_panel_spies[10];

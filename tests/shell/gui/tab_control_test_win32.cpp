@@ -90,7 +90,7 @@ TEST_F(Tabs, MouseInTheRowSelectsByTheTabEdges) {
     press_at(third_edge, 3);
     EXPECT_EQ(g_notified, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(GetFocus(), tabs);
-    press_at(third_edge, 3);  // already selected: no notification
+    press_at(third_edge, 3);                  // already selected: no notification
     press_at(third_edge, client.bottom - 5);  // below the row
     EXPECT_EQ(g_notified.size(), 3u);
     POINT below = {10, client.bottom - 5};
