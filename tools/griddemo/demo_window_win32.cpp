@@ -22,21 +22,21 @@ struct Demo {
     char* drag_data[2];
 };
 
-struct ColumnSpec {
+struct ColumnShape {
     const char* title;
     int width;
     const char* mask;
     const char* text_template;
 };
 
-const ColumnSpec USER_COLUMNS[DEMO_COLUMNS] = {
+const ColumnShape USER_COLUMNS[DEMO_COLUMNS] = {
     {"#", 70, nullptr, nullptr},
     {"User", 150, "aaaaaaaaaaaaaaaaaaaa", nullptr},
     {"Since", 100, "NN/NN/NNNN", "__/__/____"},
     {"Credit", 120, "NNNNNNNN", nullptr},
     {"Active", 60, nullptr, nullptr},
 };
-const ColumnSpec PICKED_COLUMNS[2] = {{"Picked user", 150, nullptr, nullptr}, {"From row", 90, nullptr, nullptr}};
+const ColumnShape PICKED_COLUMNS[2] = {{"Picked user", 150, nullptr, nullptr}, {"From row", 90, nullptr, nullptr}};
 
 Demo* demo_of(HWND window) { return (Demo*)GetWindowLongPtrA(window, GWLP_USERDATA); }
 long long key(int row, int column) { return (long long)row * DEMO_COLUMNS + column; }
@@ -75,7 +75,7 @@ void user_cell(const Demo& demo, TableNotify* n) {
 
 void answer_cell(const Demo& demo, HWND sender, TableNotify* n) {
     if (sender == demo.users_heading || sender == demo.picked_heading) {
-        const ColumnSpec* columns = sender == demo.users_heading ? USER_COLUMNS : PICKED_COLUMNS;
+        const ColumnShape* columns = sender == demo.users_heading ? USER_COLUMNS : PICKED_COLUMNS;
         snprintf(n->text, 256, "%s", columns[n->column].title);
         n->alignment = ALIGN_CENTRE;
     } else if (sender == demo.users) {
@@ -90,12 +90,12 @@ void answer_cell(const Demo& demo, HWND sender, TableNotify* n) {
 
 bool start_edit(Demo& demo, int column, int row, int first_char) {
     if (column <= DEMO_NUMBER || column == DEMO_ACTIVE) return false;
-    const ColumnSpec& spec = USER_COLUMNS[column];
+    const ColumnShape& shape = USER_COLUMNS[column];
     // Typing replaces the text; Enter, F2 and a double click edit what is there.
     const char* text = first_char ? "" : nullptr;
     HWND edit = (HWND)SendMessageA(demo.users, TBM_GETEDITWINDOW, 0, 0);
     SendMessageA(edit, TEM_SETBKCOLOR, 0, RGB(255, 255, 214));
-    return TB_StartEditEx(demo.users, text, spec.mask, spec.text_template, first_char, column, row) == 1;
+    return TB_StartEditEx(demo.users, text, shape.mask, shape.text_template, first_char, column, row) == 1;
 }
 
 void toggle_active(Demo& demo, int row) {
@@ -168,7 +168,7 @@ HWND child(HWND parent, DWORD style, int id, int x, int y, int width, int height
                            (HMENU)(INT_PTR)id, (HINSTANCE)GetWindowLongPtrA(parent, GWLP_HINSTANCE), nullptr);
 }
 
-void set_up_table(HWND table, HWND heading, const ColumnSpec* columns, int count, int rows) {
+void set_up_table(HWND table, HWND heading, const ColumnShape* columns, int count, int rows) {
     int widths[DEMO_COLUMNS];
     for (int c = 0; c < count; ++c) widths[c] = columns[c].width;
     SendMessageA(table, WM_SETFONT, (WPARAM)GetStockObject(DEFAULT_GUI_FONT), 0);
