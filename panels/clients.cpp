@@ -92,6 +92,33 @@ void clear_after_failed_write(uint16_t status) {
     report_status(IDS_TITLE_ERROR_DB, IDS_SAVE_FAILED, status);
 }
 
+// A new client holds the standard product, when the list is known.
+uint16_t create_with_default_product(const char* name) {
+    ClientsPanel& p = panel();
+    return create_client(name, p.products_held ? default_product(p.products) : "");
+}
+
+void report_listed_failure(ListedFailure failure, uint16_t status) {
+    if (failure == LISTED_DELETE_FAILED)
+        clear_after_failed_write(status);
+    else
+        report_status(IDS_TITLE_ERROR_DB, failure == LISTED_LIST_FULL ? IDS_LOAD_FAILED : IDS_SAVE_FAILED, status);
+}
+
+ListedRecords listed_clients() {
+    ClientsPanel& p = panel();
+    return {p.owner,
+            &p.names,
+            &p.lists_version,
+            IDS_CLIENT_EXISTS,
+            IDS_CONFIRM_DELETE_CLIENT,
+            create_with_default_product,
+            delete_client,
+            clients_select,
+            select_index,
+            report_listed_failure};
+}
+
 // Before leaving the page, switching clients or adding: true to go on.
 bool run_save_prompt() {
     ClientsPanel& p = panel();
@@ -147,7 +174,7 @@ void clients_select(uint32_t index) {
     ClientsPanel& p = panel();
     if (index >= p.names.count) return;
     // The same client again is read again only when it could not be read.
-    if (p.loaded && strcmp(name_list_at(&p.names, index), p.current.name) == 0) {
+    if (is_current_entry(p.names, index, p.loaded, p.current.name)) {
         p.selected = index;
         return;
     }
@@ -191,54 +218,9 @@ void clients_store_secret(ClientSecretKind kind, const ScrambledSecret& secret) 
 
 bool clients_begin_add() { return run_save_prompt(); }
 
-void clients_add(const char* typed) {
-    ClientsPanel& p = panel();
-    char name[CLIENT_NAME_SIZE];
-    stored_name_of_typed(typed, name, sizeof name);
-    if (!name[0]) return;
-    int64_t existing = name_list_find(&p.names, name);
-    if (existing >= 0) {
-        char shown[CLIENT_NAME_SIZE];
-        oem_to_ansi(name, shown, sizeof shown);
-        show_filled_error(p.owner, IDS_CLIENT_EXISTS, shown);
-        clients_select((uint32_t)existing);
-        return;
-    }
-    uint16_t status =
-        while_waiting([&] { return create_client(name, p.products_held ? default_product(p.products) : ""); });
-    if (status != 0) {
-        // Nothing was added: the list and the client shown stay as they were.
-        report_status(IDS_TITLE_ERROR_DB, IDS_SAVE_FAILED, status);
-        return;
-    }
-    int64_t index = name_list_insert(&p.names, name);
-    ++p.lists_version;
-    if (index < 0) {
-        report_status(IDS_TITLE_ERROR_DB, IDS_LOAD_FAILED, STATUS_OUT_OF_MEMORY);
-        return;
-    }
-    select_index(index);
-}
+void clients_add(const char* typed) { add_listed_record(listed_clients(), typed, CLIENT_NAME_SIZE); }
 
-void clients_remove() {
-    ClientsPanel& p = panel();
-    if (p.selected < 0) return;
-    char name[CLIENT_NAME_SIZE];
-    oem_to_ansi(p.current.name, name, sizeof name);
-    if (ask(IDS_TITLE_WARNING, IDS_CONFIRM_DELETE_CLIENT, name, PROMPT_ICON_EXCLAMATION, PROMPT_YES_NO) != ANSWER_YES)
-        return;
-    uint16_t status = while_waiting([&] { return delete_client(p.current.name); });
-    if (status != 0) {
-        // Still on the server, so still in the list.
-        clear_after_failed_write(status);
-        return;
-    }
-    uint32_t old = (uint32_t)p.selected;
-    name_list_remove(&p.names, old);
-    ++p.lists_version;
-    p.modified = false;
-    select_index(entry_after_removal(old, p.names.count));
-}
+void clients_remove() { remove_listed_record(listed_clients(), panel().selected, panel().current.name); }
 
 bool clients_save() {
     ClientsPanel& p = panel();

@@ -97,25 +97,7 @@ void init_page(HWND page) {
     refresh(page);
 }
 
-// The page commands of the frame.
-bool handle_page_command(HWND page, int id, LPARAM argument) {
-    switch (id) {
-        case PANEL_TICK: return true;
-        case PANEL_ACTIVATE:
-            g_page.connection = panel_context(argument);
-            help_set_context(HELP_CONTEXT_RAS_CLIENTS);
-            clients_activate();
-            break;
-        case PANEL_RESET:
-            clients_reset();
-            // Reset while shown (after an import): load again at once.
-            if (IsWindowVisible(page)) clients_activate();
-            break;
-        default: return false;
-    }
-    refresh(page);
-    return true;
-}
+const RecordPage CLIENTS_PAGE = {HELP_CONTEXT_RAS_CLIENTS, clients_activate, clients_reset, clients_may_leave, refresh};
 
 // A push button's click.
 bool handle_button(HWND page, int id) {
@@ -173,16 +155,14 @@ bool handle_control(HWND page, int id, int code) {
 INT_PTR CALLBACK clients_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_INITDIALOG: init_page(page); return FALSE;
-        case WM_COMMAND:
-            if (LOWORD(wparam) == PANEL_QUERY_LEAVE) {
-                bool stay = !clients_may_leave();
-                refresh(page);
-                return panel_answer(page, stay ? 1 : 0);
-            }
-            if (handle_page_command(page, LOWORD(wparam), lparam)) return TRUE;
+        case WM_COMMAND: {
+            INT_PTR result = TRUE;
+            if (record_page_command(page, CLIENTS_PAGE, LOWORD(wparam), lparam, &g_page.connection, &result))
+                return result;
             // Notices caused by the page's own redrawing are not the user's.
             if (g_page.updating) return TRUE;
             return handle_control(page, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
+        }
     }
     return FALSE;
 }

@@ -112,6 +112,16 @@ uint16_t range_rule_message(PoolRangeRule rule) {
     return 0;
 }
 
+void report_listed_failure(ListedFailure failure, uint16_t status) {
+    report_pool_error(failure == LISTED_LIST_FULL ? POOL_STATUS_NO_MEMORY : status);
+}
+
+ListedRecords listed_pools() {
+    PoolsPanel& p = panel();
+    return {p.owner,     &p.names,    &p.lists_version, IDS_POOL_EXISTS, IDS_CONFIRM_DELETE_POOL,
+            create_pool, delete_pool, pools_select,     select_index,    report_listed_failure};
+}
+
 }  // namespace
 
 PoolsPanel& pools_panel() { return panel(); }
@@ -151,7 +161,7 @@ void pools_select(uint32_t index) {
     PoolsPanel& p = panel();
     if (index >= p.names.count) return;
     // The same pool again is read again only when it could not be read.
-    if (p.loaded && strcmp(name_list_at(&p.names, index), p.current.name) == 0) {
+    if (is_current_entry(p.names, index, p.loaded, p.current.name)) {
         p.selected = index;
         return;
     }
@@ -181,51 +191,9 @@ void pools_delete_range() {
 
 bool pools_begin_add() { return run_save_prompt(); }
 
-void pools_add(const char* typed) {
-    PoolsPanel& p = panel();
-    char name[POOL_NAME_LIMIT + 1];
-    stored_name_of_typed(typed, name, sizeof name);
-    if (!name[0]) return;
-    int64_t existing = name_list_find(&p.names, name);
-    if (existing >= 0) {
-        char shown[POOL_NAME_LIMIT + 1];
-        oem_to_ansi(name, shown, sizeof shown);
-        show_filled_error(p.owner, IDS_POOL_EXISTS, shown);
-        pools_select((uint32_t)existing);
-        return;
-    }
-    uint16_t status = while_waiting([&] { return create_pool(name); });
-    if (status != 0) {
-        // Nothing was added: the list and the pool shown stay as they were.
-        report_pool_error(status);
-        return;
-    }
-    int64_t index = name_list_insert(&p.names, name);
-    ++p.lists_version;
-    if (index < 0) {
-        report_pool_error(POOL_STATUS_NO_MEMORY);
-        return;
-    }
-    select_index(index);
-}
+void pools_add(const char* typed) { add_listed_record(listed_pools(), typed, POOL_NAME_LIMIT + 1); }
 
-void pools_remove() {
-    PoolsPanel& p = panel();
-    if (p.selected < 0) return;
-    if (ask_about_pool(IDS_TITLE_WARNING, IDS_CONFIRM_DELETE_POOL, p.current.name, PROMPT_YES_NO,
-                       PROMPT_ICON_EXCLAMATION) != ANSWER_YES)
-        return;
-    uint16_t status = while_waiting([&] { return delete_pool(p.current.name); });
-    if (status != 0) {
-        // Still on the server, so still listed and shown as it was.
-        report_pool_error(status);
-        return;
-    }
-    uint32_t old = (uint32_t)p.selected;
-    name_list_remove(&p.names, old);
-    ++p.lists_version;
-    select_index(entry_after_removal(old, p.names.count));
-}
+void pools_remove() { remove_listed_record(listed_pools(), panel().selected, panel().current.name); }
 
 bool pools_save() {
     PoolsPanel& p = panel();

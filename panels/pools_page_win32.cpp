@@ -86,24 +86,7 @@ void init_page(HWND page) {
     refresh(page);
 }
 
-// The page commands of the frame.
-bool handle_page_command(HWND page, int id) {
-    switch (id) {
-        case PANEL_TICK: return true;
-        case PANEL_ACTIVATE:
-            help_set_context(HELP_CONTEXT_ADDRESS_POOLS);
-            pools_activate();
-            break;
-        case PANEL_RESET:
-            pools_reset();
-            // Reset while shown (after an import): load again at once.
-            if (IsWindowVisible(page)) pools_activate();
-            break;
-        default: return false;
-    }
-    refresh(page);
-    return true;
-}
+const RecordPage POOLS_PAGE = {HELP_CONTEXT_ADDRESS_POOLS, pools_activate, pools_reset, pools_may_leave, refresh};
 
 // A push button's click.
 bool handle_button(HWND page, int id) {
@@ -168,16 +151,13 @@ INT_PTR CALLBACK pools_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM 
         case WM_VKEYTOITEM:
             if ((HWND)lparam != control(page, IDC_POOL_RANGES)) return -1;
             return range_list_key(page, LOWORD(wparam));
-        case WM_COMMAND:
-            if (LOWORD(wparam) == PANEL_QUERY_LEAVE) {
-                bool stay = !pools_may_leave();
-                refresh(page);
-                return panel_answer(page, stay ? 1 : 0);
-            }
-            if (handle_page_command(page, LOWORD(wparam))) return TRUE;
+        case WM_COMMAND: {
+            INT_PTR result = TRUE;
+            if (record_page_command(page, POOLS_PAGE, LOWORD(wparam), lparam, nullptr, &result)) return result;
             // Notices caused by the page's own redrawing are not the user's.
             if (g_page.updating) return TRUE;
             return handle_control(page, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
+        }
     }
     return FALSE;
 }

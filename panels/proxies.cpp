@@ -87,6 +87,19 @@ void clear_after_failed_write(uint16_t status) {
     report_status(IDS_TITLE_ERROR_DB, IDS_SAVE_FAILED, status);
 }
 
+void report_listed_failure(ListedFailure failure, uint16_t status) {
+    if (failure == LISTED_DELETE_FAILED)
+        clear_after_failed_write(status);
+    else
+        report_status(IDS_TITLE_ERROR_DB, failure == LISTED_LIST_FULL ? IDS_LOAD_FAILED : IDS_SAVE_FAILED, status);
+}
+
+ListedRecords listed_proxies() {
+    ProxiesPanel& p = panel();
+    return {p.owner,      &p.names,     &p.lists_version, IDS_PROXY_EXISTS, IDS_CONFIRM_DELETE_PROXY,
+            create_proxy, delete_proxy, proxies_select,   select_index,     report_listed_failure};
+}
+
 bool run_save_prompt() {
     ProxiesPanel& p = panel();
     if (!p.modified) return true;
@@ -152,7 +165,7 @@ void proxies_reset() {
 void proxies_select(uint32_t index) {
     ProxiesPanel& p = panel();
     if (index >= p.names.count) return;
-    if (p.loaded && strcmp(name_list_at(&p.names, index), p.current.name) == 0) {
+    if (is_current_entry(p.names, index, p.loaded, p.current.name)) {
         p.selected = index;
         return;
     }
@@ -207,52 +220,9 @@ void proxies_store_secret(ProxySecretKind kind, const ScrambledSecret& secret) {
 
 bool proxies_begin_add() { return run_save_prompt(); }
 
-void proxies_add(const char* typed) {
-    ProxiesPanel& p = panel();
-    char name[PROXY_NAME_SIZE];
-    stored_name_of_typed(typed, name, sizeof name);
-    if (!name[0]) return;
-    int64_t existing = name_list_find(&p.names, name);
-    if (existing >= 0) {
-        char shown[PROXY_NAME_SIZE];
-        oem_to_ansi(name, shown, sizeof shown);
-        show_filled_error(p.owner, IDS_PROXY_EXISTS, shown);
-        proxies_select((uint32_t)existing);
-        return;
-    }
-    uint16_t status = while_waiting([&] { return create_proxy(name); });
-    if (status != 0) {
-        // Nothing was added: the list and the target shown stay as they were.
-        report_status(IDS_TITLE_ERROR_DB, IDS_SAVE_FAILED, status);
-        return;
-    }
-    int64_t index = name_list_insert(&p.names, name);
-    ++p.lists_version;
-    if (index < 0) {
-        report_status(IDS_TITLE_ERROR_DB, IDS_LOAD_FAILED, STATUS_OUT_OF_MEMORY);
-        return;
-    }
-    select_index(index);
-}
+void proxies_add(const char* typed) { add_listed_record(listed_proxies(), typed, PROXY_NAME_SIZE); }
 
-void proxies_remove() {
-    ProxiesPanel& p = panel();
-    if (p.selected < 0) return;
-    char name[PROXY_NAME_SIZE];
-    oem_to_ansi(p.current.name, name, sizeof name);
-    if (ask(IDS_TITLE_WARNING, IDS_CONFIRM_DELETE_PROXY, name, PROMPT_ICON_EXCLAMATION, PROMPT_YES_NO) != ANSWER_YES)
-        return;
-    uint16_t status = while_waiting([&] { return delete_proxy(p.current.name); });
-    if (status != 0) {
-        clear_after_failed_write(status);
-        return;
-    }
-    uint32_t old = (uint32_t)p.selected;
-    name_list_remove(&p.names, old);
-    ++p.lists_version;
-    p.modified = false;
-    select_index(entry_after_removal(old, p.names.count));
-}
+void proxies_remove() { remove_listed_record(listed_proxies(), panel().selected, panel().current.name); }
 
 bool proxies_save() {
     ProxiesPanel& p = panel();

@@ -99,23 +99,7 @@ void init_page(HWND page) {
     refresh(page);
 }
 
-bool handle_page_command(HWND page, int id, LPARAM argument) {
-    switch (id) {
-        case PANEL_TICK: return true;
-        case PANEL_ACTIVATE:
-            g_page.connection = panel_context(argument);
-            help_set_context(HELP_CONTEXT_PROXY);
-            proxies_activate();
-            break;
-        case PANEL_RESET:
-            proxies_reset();
-            if (IsWindowVisible(page)) proxies_activate();
-            break;
-        default: return false;
-    }
-    refresh(page);
-    return true;
-}
+const RecordPage PROXIES_PAGE = {HELP_CONTEXT_PROXY, proxies_activate, proxies_reset, proxies_may_leave, refresh};
 
 bool handle_button(HWND page, int id) {
     switch (id) {
@@ -173,15 +157,13 @@ bool handle_control(HWND page, int id, int code) {
 INT_PTR CALLBACK proxies_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_INITDIALOG: init_page(page); return FALSE;
-        case WM_COMMAND:
-            if (LOWORD(wparam) == PANEL_QUERY_LEAVE) {
-                bool stay = !proxies_may_leave();
-                refresh(page);
-                return panel_answer(page, stay ? 1 : 0);
-            }
-            if (handle_page_command(page, LOWORD(wparam), lparam)) return TRUE;
+        case WM_COMMAND: {
+            INT_PTR result = TRUE;
+            if (record_page_command(page, PROXIES_PAGE, LOWORD(wparam), lparam, &g_page.connection, &result))
+                return result;
             if (g_page.updating) return TRUE;
             return handle_control(page, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
+        }
     }
     return FALSE;
 }

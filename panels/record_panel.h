@@ -11,3 +11,34 @@ bool follow_save_answer(PromptAnswer answer, bool (*save)(), void (*revert)());
 // The entry to show after entry `removed` left a list now `count` long: the
 // same position, or the first when it was the last; -1 for an empty list.
 int64_t entry_after_removal(uint32_t removed, uint32_t count);
+
+struct NameList;
+
+// True when entry `index` names the record already read and shown: choosing
+// it again reads nothing and asks nothing.
+bool is_current_entry(const NameList& names, uint32_t index, bool loaded, const char* current_name);
+
+enum ListedFailure { LISTED_CREATE_FAILED, LISTED_LIST_FULL, LISTED_DELETE_FAILED };
+
+// The list side of a record panel and what differs between panels when a
+// record is added or removed.
+struct ListedRecords {
+    void* owner;
+    NameList* names;                  // sorted, OEM
+    uint32_t* lists_version;          // bumped whenever the names change
+    uint16_t exists_text_id;          // "... %s already exists"
+    uint16_t confirm_delete_text_id;  // "Are you sure that you want delete ... %s ?"
+    uint16_t (*create)(const char* name);
+    uint16_t (*destroy)(const char* name);
+    void (*choose)(uint32_t index);  // an existing entry, through the save prompt
+    void (*show)(int64_t index);     // reads and shows entry `index` (-1: none)
+    void (*report_failure)(ListedFailure failure, uint16_t status);
+};
+
+// Add dialog's OK: an existing name is reported and chosen; otherwise the
+// record is created (nothing changes when that fails) and shown.
+void add_listed_record(const ListedRecords& records, const char* typed, uint32_t name_size);
+// Remove: after the confirmation the record is deleted, leaves the list and
+// the entry now at its place (or the first) is shown. A failed delete
+// leaves it listed.
+void remove_listed_record(const ListedRecords& records, int64_t selected, const char* name);

@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "ui/help.h"
+
 LRESULT panel_send(HWND page, uint16_t command, LPARAM argument) {
     return page ? SendMessageA(page, WM_COMMAND, MAKEWPARAM(command, 0), argument) : 0;
 }
@@ -38,4 +40,30 @@ void fill_list_box(HWND list, uint32_t count, void (*text_of)(uint32_t index, ch
     }
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
+}
+
+bool record_page_command(HWND page, const RecordPage& record_page, uint16_t command, LPARAM argument,
+                         PanelContext* context, INT_PTR* result) {
+    *result = TRUE;
+    switch (command) {
+        case PANEL_TICK: return true;
+        case PANEL_QUERY_LEAVE: {
+            bool stay = !record_page.may_leave();
+            record_page.refresh(page);
+            *result = panel_answer(page, stay ? 1 : 0);
+            return true;
+        }
+        case PANEL_ACTIVATE:
+            if (context) *context = panel_context(argument);
+            help_set_context(record_page.help_context);
+            record_page.activate();
+            break;
+        case PANEL_RESET:
+            record_page.reset();
+            if (IsWindowVisible(page)) record_page.activate();
+            break;
+        default: return false;
+    }
+    record_page.refresh(page);
+    return true;
 }

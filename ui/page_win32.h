@@ -37,3 +37,20 @@ void keep_focus_usable(HWND page, HWND had_focus, HWND fallback);
 void set_field_text(HWND page, int id, const char* text);
 // Refills a list box with `count` texts from `text_of` without flicker.
 void fill_list_box(HWND list, uint32_t count, void (*text_of)(uint32_t index, char* text, uint32_t text_size));
+
+// How a record page answers the frame's page commands: activation sets its
+// help context and loads what was not loaded; a reset forgets it all and,
+// while shown (after an import), loads again at once; leaving runs the save
+// prompt. The page redraws itself after each.
+struct RecordPage {
+    uint32_t help_context;
+    void (*activate)();
+    void (*reset)();
+    bool (*may_leave)();
+    void (*refresh)(HWND page);
+};
+// True when WM_COMMAND `command` was a page command, with the dialog
+// procedure's answer in *result; PANEL_ACTIVATE's context goes to *context
+// (when given).
+bool record_page_command(HWND page, const RecordPage& record_page, uint16_t command, LPARAM argument,
+                         PanelContext* context, INT_PTR* result);
