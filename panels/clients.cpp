@@ -102,7 +102,7 @@ void report_listed_failure(ListedFailure failure, uint16_t status) {
     if (failure == LISTED_DELETE_FAILED)
         clear_after_failed_write(status);
     else
-        report_status(IDS_TITLE_ERROR_DB, failure == LISTED_LIST_FULL ? IDS_LOAD_FAILED : IDS_SAVE_FAILED, status);
+        report_status(IDS_TITLE_ERROR_DB, failure == LISTED_CREATE_FAILED ? IDS_SAVE_FAILED : IDS_LOAD_FAILED, status);
 }
 
 ListedRecords listed_clients() {
@@ -112,6 +112,7 @@ ListedRecords listed_clients() {
             &p.lists_version,
             IDS_CLIENT_EXISTS,
             IDS_CONFIRM_DELETE_CLIENT,
+            list_clients,
             create_with_default_product,
             delete_client,
             clients_select,
@@ -142,19 +143,8 @@ void clients_set_owner(void* owner) { panel().owner = owner; }
 
 void clients_activate() {
     ClientsPanel& p = panel();
-    if (p.initialised) return;
-    if (!p.products_held) p.products_held = fetch_product_list(p.owner, &p.products);
-    name_list_free(&p.names);
-    uint16_t status = while_waiting([&] { return list_clients(&p.names); });
-    ++p.lists_version;
-    if (status != 0) {
-        // Left uninitialised: showing the page again tries again.
-        report_status(IDS_TITLE_ERROR_DB, IDS_LOAD_FAILED, status);
-        select_index(-1);
-        return;
-    }
-    p.initialised = true;
-    select_index(p.names.count > 0 ? 0 : -1);
+    if (!p.initialised && !p.products_held) p.products_held = fetch_product_list(p.owner, &p.products);
+    load_listed_records(listed_clients(), &p.initialised);
 }
 
 bool clients_may_leave() { return run_save_prompt(); }
@@ -171,15 +161,8 @@ void clients_reset() {
 }
 
 void clients_select(uint32_t index) {
-    ClientsPanel& p = panel();
-    if (index >= p.names.count) return;
-    // The same client again is read again only when it could not be read.
-    if (is_current_entry(p.names, index, p.loaded, p.current.name)) {
-        p.selected = index;
-        return;
-    }
-    if (!run_save_prompt()) return;
-    select_index(index);
+    auto& p = panel();
+    choose_listed_record(listed_clients(), index, &p.selected, p.loaded, p.current.name, run_save_prompt);
 }
 
 void clients_edit_address(const char* text) {

@@ -118,7 +118,7 @@ void report_listed_failure(ListedFailure failure, uint16_t status) {
 
 ListedRecords listed_pools() {
     PoolsPanel& p = panel();
-    return {p.owner,     &p.names,    &p.lists_version, IDS_POOL_EXISTS, IDS_CONFIRM_DELETE_POOL,
+    return {p.owner,     &p.names,    &p.lists_version, IDS_POOL_EXISTS, IDS_CONFIRM_DELETE_POOL, list_pools,
             create_pool, delete_pool, pools_select,     select_index,    report_listed_failure};
 }
 
@@ -128,21 +128,7 @@ PoolsPanel& pools_panel() { return panel(); }
 
 void pools_set_owner(void* owner) { panel().owner = owner; }
 
-void pools_activate() {
-    PoolsPanel& p = panel();
-    if (p.initialised) return;
-    name_list_free(&p.names);
-    uint16_t status = while_waiting([&] { return list_pools(&p.names); });
-    ++p.lists_version;
-    if (status != 0) {
-        // Left uninitialised: showing the page again tries again.
-        report_pool_error(status);
-        select_index(-1);
-        return;
-    }
-    p.initialised = true;
-    select_index(p.names.count > 0 ? 0 : -1);
-}
+void pools_activate() { load_listed_records(listed_pools(), &panel().initialised); }
 
 bool pools_may_leave() { return run_save_prompt(); }
 
@@ -158,15 +144,8 @@ void pools_reset() {
 }
 
 void pools_select(uint32_t index) {
-    PoolsPanel& p = panel();
-    if (index >= p.names.count) return;
-    // The same pool again is read again only when it could not be read.
-    if (is_current_entry(p.names, index, p.loaded, p.current.name)) {
-        p.selected = index;
-        return;
-    }
-    if (!run_save_prompt()) return;
-    select_index(index);
+    auto& p = panel();
+    choose_listed_record(listed_pools(), index, &p.selected, p.loaded, p.current.name, run_save_prompt);
 }
 
 void pools_edit_description(const char* text) {

@@ -91,12 +91,12 @@ void report_listed_failure(ListedFailure failure, uint16_t status) {
     if (failure == LISTED_DELETE_FAILED)
         clear_after_failed_write(status);
     else
-        report_status(IDS_TITLE_ERROR_DB, failure == LISTED_LIST_FULL ? IDS_LOAD_FAILED : IDS_SAVE_FAILED, status);
+        report_status(IDS_TITLE_ERROR_DB, failure == LISTED_CREATE_FAILED ? IDS_SAVE_FAILED : IDS_LOAD_FAILED, status);
 }
 
 ListedRecords listed_proxies() {
     ProxiesPanel& p = panel();
-    return {p.owner,      &p.names,     &p.lists_version, IDS_PROXY_EXISTS, IDS_CONFIRM_DELETE_PROXY,
+    return {p.owner,      &p.names,     &p.lists_version, IDS_PROXY_EXISTS, IDS_CONFIRM_DELETE_PROXY, list_proxies,
             create_proxy, delete_proxy, proxies_select,   select_index,     report_listed_failure};
 }
 
@@ -135,20 +135,7 @@ ProxiesPanel& proxies_panel() { return panel(); }
 
 void proxies_set_owner(void* owner) { panel().owner = owner; }
 
-void proxies_activate() {
-    ProxiesPanel& p = panel();
-    if (p.initialised) return;
-    name_list_free(&p.names);
-    uint16_t status = while_waiting([&] { return list_proxies(&p.names); });
-    ++p.lists_version;
-    if (status != 0) {
-        report_status(IDS_TITLE_ERROR_DB, IDS_LOAD_FAILED, status);
-        select_index(-1);
-        return;
-    }
-    p.initialised = true;
-    select_index(p.names.count > 0 ? 0 : -1);
-}
+void proxies_activate() { load_listed_records(listed_proxies(), &panel().initialised); }
 
 bool proxies_may_leave() { return run_save_prompt(); }
 
@@ -163,14 +150,8 @@ void proxies_reset() {
 }
 
 void proxies_select(uint32_t index) {
-    ProxiesPanel& p = panel();
-    if (index >= p.names.count) return;
-    if (is_current_entry(p.names, index, p.loaded, p.current.name)) {
-        p.selected = index;
-        return;
-    }
-    if (!run_save_prompt()) return;
-    select_index(index);
+    auto& p = panel();
+    choose_listed_record(listed_proxies(), index, &p.selected, p.loaded, p.current.name, run_save_prompt);
 }
 
 void proxies_edit_address(const char* text) {

@@ -23,8 +23,30 @@ int64_t entry_after_removal(uint32_t removed, uint32_t count) {
     return removed < count ? removed : 0;
 }
 
-bool is_current_entry(const NameList& names, uint32_t index, bool loaded, const char* current_name) {
-    return loaded && strcmp(name_list_at(&names, index), current_name) == 0;
+void load_listed_records(const ListedRecords& records, bool* initialised) {
+    if (*initialised) return;
+    name_list_free(records.names);
+    uint16_t status = while_waiting([&] { return records.list(records.names); });
+    ++*records.lists_version;
+    if (status != 0) {
+        records.report_failure(LISTED_LIST_FAILED, status);
+        records.show(-1);
+        return;
+    }
+    *initialised = true;
+    records.show(records.names->count > 0 ? 0 : -1);
+}
+
+void choose_listed_record(const ListedRecords& records, uint32_t index, int64_t* selected, bool loaded,
+                          const char* current_name, bool (*save_prompt)()) {
+    if (index >= records.names->count) return;
+    // The same record again is read again only when it could not be read.
+    if (loaded && strcmp(name_list_at(records.names, index), current_name) == 0) {
+        *selected = index;
+        return;
+    }
+    if (!save_prompt()) return;
+    records.show(index);
 }
 
 void add_listed_record(const ListedRecords& records, const char* typed, uint32_t name_size) {
