@@ -66,6 +66,16 @@ uint16_t keep_alive();
 // Server-side locks, whole server or by name; statuses as the lock table says.
 uint16_t lock_server();
 uint16_t unlock_server();
+// Runs `work` (returning a status) between lock_server and unlock_server;
+// nothing runs when the lock is refused.
+template <typename Work>
+uint16_t under_server_lock(Work work) {
+    uint16_t status = lock_server();
+    if (status != 0) return status;
+    status = work();
+    unlock_server();
+    return status;
+}
 uint16_t lock_named(const char* name);
 uint16_t unlock_named(const char* name);
 const uint32_t LOCK_WAIT_MS = 10000;

@@ -11,12 +11,7 @@
 namespace {
 
 // The properties a read fills, in the order they are read.
-struct ClientProperty {
-    const char* name;
-    uint32_t offset;
-    uint16_t width;
-};
-const ClientProperty CLIENT_PROPERTIES[] = {
+const RecordProperty CLIENT_PROPERTIES[] = {
     {"SharedSecret", offsetof(ClientRecord, secret), SCRAMBLED_SECRET_SIZE},
     {"AcctSharedSecret", offsetof(ClientRecord, acct_secret), SCRAMBLED_SECRET_SIZE},
     {"Product", offsetof(ClientRecord, product), PRODUCT_NAME_SIZE},
@@ -24,11 +19,8 @@ const ClientProperty CLIENT_PROPERTIES[] = {
 };
 
 uint16_t read_properties(ClientRecord* record) {
-    PropertyRead reads[sizeof CLIENT_PROPERTIES / sizeof CLIENT_PROPERTIES[0]];
-    uint32_t count = 0;
-    for (const ClientProperty& property : CLIENT_PROPERTIES)
-        reads[count++] = {property.name, (uint8_t*)record + property.offset, property.width, 0, false};
-    uint16_t status = read_present_properties(CLIENT_CLASS, record->name, reads, count);
+    uint16_t status = read_record_properties(CLIENT_CLASS, record->name, record, CLIENT_PROPERTIES,
+                                             sizeof CLIENT_PROPERTIES / sizeof CLIENT_PROPERTIES[0]);
     record->product[PRODUCT_NAME_SIZE - 1] = 0;  // a stored text may lack its end
     return status;
 }
@@ -64,22 +56,13 @@ bool client_has_address(const ClientRecord& record) {
 bool is_any_client(const char* name) { return strcmp(name, ANY_CLIENT_NAME) == 0; }
 
 uint16_t list_clients(NameList* names) {
-    uint16_t status = lock_server();
-    if (status != 0) {
-        memset(names, 0, sizeof *names);
-        return status;
-    }
-    status = db_list_sorted(CLIENT_CLASS, names);
-    unlock_server();
-    return status;
+    memset(names, 0, sizeof *names);
+    return under_server_lock([&] { return db_list_sorted(CLIENT_CLASS, names); });
 }
 
 uint16_t read_client(ClientRecord* record) {
     clear_client_fields(record);
-    uint16_t status = lock_server();
-    if (status != 0) return status;
-    status = read_properties(record);
-    unlock_server();
+    uint16_t status = under_server_lock([&] { return read_properties(record); });
     if (status != 0) clear_client_fields(record);
     return status;
 }

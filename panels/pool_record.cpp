@@ -18,15 +18,6 @@ namespace {
 // such, not taken cut short.
 const uint32_t RANGES_READ_SIZE = POOL_RANGES_LIMIT + POOL_RANGE_BYTES;
 
-template <typename Work>
-uint16_t under_lock(Work work) {
-    uint16_t status = lock_server();
-    if (status != 0) return status;
-    status = work();
-    unlock_server();
-    return status;
-}
-
 // The description as read; true when it was longer than the field.
 bool take_description(PoolRecord* record, const uint8_t* bytes, uint16_t length) {
     const uint8_t* end = (const uint8_t*)memchr(bytes, 0, length);
@@ -70,7 +61,7 @@ void pool_record_start(PoolRecord* record, const char* name) {
 
 uint16_t list_pools(NameList* names) {
     memset(names, 0, sizeof *names);
-    return under_lock([&] { return db_list_sorted(POOL_CLASS, names); });
+    return under_server_lock([&] { return db_list_sorted(POOL_CLASS, names); });
 }
 
 uint16_t read_pool(PoolRecord* record, bool* description_cut) {
@@ -79,7 +70,7 @@ uint16_t read_pool(PoolRecord* record, bool* description_cut) {
     record->ranges.count = 0;
     uint8_t* ranges = (uint8_t*)malloc(RANGES_READ_SIZE);
     if (!ranges) return POOL_STATUS_NO_MEMORY;
-    uint16_t status = under_lock([&] { return read_properties(record, ranges, description_cut); });
+    uint16_t status = under_server_lock([&] { return read_properties(record, ranges, description_cut); });
     free(ranges);
     return status;
 }
@@ -89,9 +80,9 @@ uint16_t write_pool(const PoolRecord& record) {
 }
 
 uint16_t create_pool(const char* name) {
-    return under_lock([&] { return db_create(POOL_CLASS, name); });
+    return under_server_lock([&] { return db_create(POOL_CLASS, name); });
 }
 
 uint16_t delete_pool(const char* name) {
-    return under_lock([&] { return db_delete(POOL_CLASS, name, nullptr); });
+    return under_server_lock([&] { return db_delete(POOL_CLASS, name, nullptr); });
 }

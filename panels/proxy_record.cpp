@@ -11,12 +11,7 @@
 
 namespace {
 
-struct ProxyProperty {
-    const char* name;
-    uint32_t offset;
-    uint16_t width;
-};
-const ProxyProperty PROXY_PROPERTIES[] = {
+const RecordProperty PROXY_PROPERTIES[] = {
     {"SharedSecret", offsetof(ProxyRecord, secret), SCRAMBLED_SECRET_SIZE},
     {"AcctSharedSecret", offsetof(ProxyRecord, acct_secret), SCRAMBLED_SECRET_SIZE},
     {"IPAddress", offsetof(ProxyRecord, address), PROXY_ADDRESS_SIZE},
@@ -67,26 +62,16 @@ bool proxy_has_address(const ProxyRecord& record) {
 bool is_roaming_proxy(const char* name) { return strcmp(name, ROAMING_PROXY_NAME) == 0; }
 
 uint16_t list_proxies(NameList* names) {
-    uint16_t status = lock_server();
-    if (status != 0) {
-        memset(names, 0, sizeof *names);
-        return status;
-    }
-    status = db_list_sorted(PROXY_CLASS, names);
-    unlock_server();
-    return status;
+    memset(names, 0, sizeof *names);
+    return under_server_lock([&] { return db_list_sorted(PROXY_CLASS, names); });
 }
 
 uint16_t read_proxy(ProxyRecord* record) {
     clear_proxy_fields(record);
-    uint16_t status = lock_server();
-    if (status != 0) return status;
-    PropertyRead reads[sizeof PROXY_PROPERTIES / sizeof PROXY_PROPERTIES[0]];
-    uint32_t count = 0;
-    for (const ProxyProperty& property : PROXY_PROPERTIES)
-        reads[count++] = {property.name, (uint8_t*)record + property.offset, property.width, 0, false};
-    status = read_present_properties(PROXY_CLASS, record->name, reads, count);
-    unlock_server();
+    uint16_t status = under_server_lock([&] {
+        return read_record_properties(PROXY_CLASS, record->name, record, PROXY_PROPERTIES,
+                                      sizeof PROXY_PROPERTIES / sizeof PROXY_PROPERTIES[0]);
+    });
     if (status != 0) {
         clear_proxy_fields(record);
         return status;

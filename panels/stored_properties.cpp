@@ -36,3 +36,12 @@ uint16_t read_present_properties(const char* cls, const char* object, PropertyRe
     free(present);
     return status;
 }
+
+uint16_t read_record_properties(const char* cls, const char* object, void* record, const RecordProperty* properties,
+                                uint32_t count) {
+    PropertyRead reads[RECORD_PROPERTIES_MAX];
+    if (count > RECORD_PROPERTIES_MAX) count = RECORD_PROPERTIES_MAX;
+    for (uint32_t i = 0; i < count; ++i)
+        reads[i] = {properties[i].name, (uint8_t*)record + properties[i].offset, properties[i].width, 0, false};
+    return read_present_properties(cls, object, reads, count);
+}
