@@ -7,6 +7,7 @@
 #include "api/db.h"
 #include "api/status.h"
 #include "attrs/attribute_property.h"
+#include "attrs/list_store.h"
 
 uint32_t profile_link_encode(const char* name, uint8_t* bytes, uint32_t size) {
     const size_t characters = strlen(name);
@@ -36,7 +37,7 @@ uint16_t read_profile_link(const char* cls, const char* object, uint16_t limit, 
     if (name_size > 0) name[0] = '\0';
     uint8_t bytes[PROFILE_SCAN_READ_LIMIT];
     uint16_t length = limit < sizeof bytes ? limit : sizeof bytes;
-    const uint16_t status = db_get(cls, object, USER_PROFILE_PROPERTY, bytes, &length);
+    const uint16_t status = db_get(cls, object, PROFILE_LINK_PROPERTY, bytes, &length);
     if (status == STATUS_NOT_FOUND) return STATUS_OK;
     if (status != STATUS_OK) return status;
     profile_link_decode(bytes, length, name, name_size);

@@ -1,10 +1,9 @@
-// The "--User-Profile" property: the name of the profile a user links, held
-// as a one-instance string value.
+// The stored link from a user to its profile (PROFILE_LINK_PROPERTY): the
+// profile name held as a one-instance string value.
 #pragma once
 
 #include <stdint.h>
 
-const char* const USER_PROFILE_PROPERTY = "--User-Profile";
 const uint32_t PROFILE_LINK_HEADER = 10;
 // The users panel reads at most this much of the property; the profile
 // removal scan reads up to PROFILE_SCAN_READ_LIMIT.
