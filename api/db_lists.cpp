@@ -74,7 +74,7 @@ static bool name_list_add(NameList* list, const char* name, uint32_t length) {
 
 // Sorts by unsigned byte order and drops repeats (a class cannot hold two
 // objects of one name; a repeat can only come from a batch sent twice).
-static void name_list_sort(NameList* list) {
+void name_list_order(NameList* list) {
     const char* text = list->text;
     auto before = [text](uint32_t a, uint32_t b) { return strcmp(text + a, text + b) < 0; };
     std::sort(list->offsets, list->offsets + list->count, before);
@@ -120,8 +120,12 @@ uint16_t db_list_sorted(const char* cls, NameList* list) {
         memcpy(after, last, strlen(last) + 1);
         has_after = true;
     }
-    name_list_sort(list);
+    name_list_order(list);
     return 0;
+}
+
+bool name_list_append(NameList* list, const char* name) {
+    return name_list_add(list, name, (uint32_t)strlen(name));
 }
 
 int64_t name_list_find(const NameList* list, const char* name) {

@@ -27,6 +27,10 @@ int64_t name_list_find(const NameList* list, const char* name);
 // Puts `name` in its sorted place (a panel adding a record) and returns its
 // index; a name already there is not added twice. -1 when memory runs out.
 int64_t name_list_insert(NameList* list, const char* name);
+// Gathering names from several listings: append each (false when memory
+// runs out), then order the whole list once.
+bool name_list_append(NameList* list, const char* name);
+void name_list_order(NameList* list);
 // Takes the name at `index` out of the order; its text stays in the arena.
 void name_list_remove(NameList* list, uint32_t index);
 void name_list_free(NameList* list);

@@ -1,0 +1,85 @@
+#include "panels/user_record.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "api/db.h"
+#include "api/requests.h"
+#include "api/status.h"
+#include "attrs/list_store.h"
+#include "panels/profile_link.h"
+#include "platform/wipe.h"
+
+namespace {
+
+// Appends the listed forms of one class's names.
+uint16_t list_kind(UserKind kind, NameList* names) {
+    NameList stored = {};
+    uint16_t status = under_server_lock([&] { return db_list_sorted(user_kind_info(kind).class_name, &stored); });
+    for (uint32_t i = 0; status == 0 && i < stored.count; ++i) {
+        char listed[512];
+        if (!user_listed_name(kind, name_list_at(&stored, i), listed, sizeof listed)) continue;
+        if (!name_list_append(names, listed)) status = STATUS_OUT_OF_MEMORY;
+    }
+    name_list_free(&stored);
+    return status;
+}
+
+}  // namespace
+
+uint16_t list_users(NameList* names) {
+    memset(names, 0, sizeof *names);
+    for (uint8_t kind = 0; kind < USER_KIND_COUNT; ++kind) {
+        uint16_t status = list_kind(static_cast<UserKind>(kind), names);
+        if (status != 0) {
+            name_list_order(names);  // what was listed before the failure stays usable
+            return status;
+        }
+    }
+    name_list_order(names);
+    return STATUS_OK;
+}
+
+uint16_t find_user(const char* listed, UserKind* kind, char* object, uint32_t object_size) {
+    *kind = USER_KIND_UNKNOWN;
+    if (object_size > 0) object[0] = '\0';
+    for (uint8_t k = USER_NATIVE; k <= USER_SECURID; ++k) {
+        bool exists = false;
+        uint16_t status = db_exists(user_kind_info(static_cast<UserKind>(k)).class_name, listed, nullptr, &exists);
+        if (status != 0 && status != STATUS_NOT_FOUND) return status;
+        if (exists) {
+            *kind = static_cast<UserKind>(k);
+            snprintf(object, object_size, "%s", listed);
+            return STATUS_OK;
+        }
+    }
+    *kind = user_marked_object(listed, object, object_size);
+    return STATUS_OK;
+}
+
+uint16_t read_user_password(const char* cls, const char* object, PasswordProperty* password) {
+    uint8_t bytes[PASSWORD_PROPERTY_MAX];
+    uint16_t length = sizeof bytes;
+    uint16_t status = db_get(cls, object, PASSWORD_PROPERTY, bytes, &length);
+    *password = status == 0 ? password_decode(bytes, length) : password_none();
+    secret_wipe(bytes, sizeof bytes);
+    return status == STATUS_NOT_FOUND ? STATUS_OK : status;
+}
+
+uint16_t write_user_password(const char* cls, const char* object, const PasswordProperty& password) {
+    uint8_t bytes[PASSWORD_PROPERTY_MAX];
+    const uint32_t length = password_encode(password, bytes);
+    const uint16_t status = length ? db_set(cls, object, PASSWORD_PROPERTY, bytes, length) : STATUS_OK;
+    secret_wipe(bytes, sizeof bytes);
+    return status;
+}
+
+uint16_t write_profile_link(const char* cls, const char* object, const char* profile) {
+    if (!profile[0]) {
+        const uint16_t status = db_delete(cls, object, PROFILE_LINK_PROPERTY);
+        return status == STATUS_NOT_FOUND ? STATUS_OK : status;
+    }
+    uint8_t bytes[PROFILE_LINK_HEADER + PROFILE_NAME_SIZE];
+    const uint32_t length = profile_link_encode(profile, bytes, sizeof bytes);
+    return db_set(cls, object, PROFILE_LINK_PROPERTY, bytes, length);
+}

@@ -1,0 +1,27 @@
+// Users as the database holds them: one object per user, its class naming
+// the kind; the attribute properties hold the lists, beside the password and
+// the profile link.
+#pragma once
+
+#include <stdint.h>
+
+#include "api/db_lists.h"
+#include "panels/user_password.h"
+#include "panels/user_types.h"
+
+// Every user of the eight kinds in its listed form, in one sorted list;
+// each class is listed under the server lock. The first failing listing
+// stops the filling and its status is returned.
+uint16_t list_users(NameList* names);
+
+// The user a listed name stands for: the first kind, in search order, with
+// an object of that name; else the prefix or suffix the name's mark makes
+// it. USER_KIND_UNKNOWN when no class holds it.
+uint16_t find_user(const char* listed, UserKind* kind, char* object, uint32_t object_size);
+
+// A user without a "--Password" has none (PAP or CHAP, length 0).
+uint16_t read_user_password(const char* cls, const char* object, PasswordProperty* password);
+// Writes a set password (a password of length 0 is never written).
+uint16_t write_user_password(const char* cls, const char* object, const PasswordProperty& password);
+// Writes the link to `profile`, or deletes it for "".
+uint16_t write_profile_link(const char* cls, const char* object, const char* profile);
