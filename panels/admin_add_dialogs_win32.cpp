@@ -11,6 +11,7 @@
 #include "panels/admins.h"
 #include "panels/admins_ids.h"
 #include "panels/admins_win32.h"
+#include "panels/browse_lookup_win32.h"
 #include "platform/prompt.h"
 #include "resources/strings.h"
 #include "ui/dialogs_win32.h"
@@ -35,11 +36,6 @@ struct AdminAddDialog {
 HWND accounts(HWND dialog) { return GetDlgItem(dialog, IDC_PICK_ACCOUNTS); }
 HWND domains(HWND dialog) { return GetDlgItem(dialog, IDC_PICK_DOMAINS); }
 
-void tell(HWND dialog, uint16_t title_id, uint16_t text_id, PromptIcon icon) {
-    PromptRequest request = {dialog, string_text(title_id), string_text(text_id), icon, PROMPT_OK, false};
-    show_prompt(request);
-}
-
 void place(HWND dialog, HWND page) {
     RECT list, main;
     GetWindowRect(GetDlgItem(page, IDC_ADMIN_LIST), &list);
@@ -60,20 +56,6 @@ void show_host_accounts(HWND dialog, const AdminAddDialog* state) {
     char out_name[NETVIEW_NAME_SIZE] = "";
     WaitCursor wait;
     NetViewDisplayNetObjects(accounts(dialog), NETVIEW_TARGET_HOST, state->server, out_name);
-}
-
-// Waits for the library's domain lookup, then shows the domains found. A
-// lookup that failed leaves the list empty; one still running after the
-// wait shows what it found so far, with a warning.
-void show_domains(HWND dialog) {
-    if (NetViewGetDomainState() == NETVIEW_NOT_READY) NetViewWaitOnGetDomainEvent(NETVIEW_LOOKUP_WAIT_MS);
-    uint16_t state = NetViewGetDomainState();
-    if (state == NETVIEW_FAILED) {
-        tell(dialog, IDS_TITLE_ERROR, IDS_NETWORK_FAILURE, PROMPT_ICON_STOP);
-        return;
-    }
-    NetViewDisplayDomainObjects(domains(dialog));
-    if (state == NETVIEW_NOT_READY) tell(dialog, IDS_TITLE_WARNING, IDS_DOMAIN_WAIT_SLOW, PROMPT_ICON_EXCLAMATION);
 }
 
 // Registers the dialog's lists with the library; false when one is refused.
@@ -97,7 +79,7 @@ void init_dialog(HWND dialog, AdminAddDialog* state) {
         return;
     }
     if (state->pick.remote)
-        show_domains(dialog);
+        browse_show_found(dialog, domains(dialog), BROWSE_DOMAINS);
     else
         show_host_accounts(dialog, state);
     enable_add(dialog, state);
@@ -112,17 +94,7 @@ void refresh_lists(HWND dialog, AdminAddDialog* state) {
         return;
     }
     NetViewClearControl(domains(dialog));
-    // A lookup still running goes on; otherwise the domains are looked up afresh.
-    if (NetViewGetDomainState() != NETVIEW_NOT_READY) {
-        NetViewFlushCache(NETVIEW_CACHE_DOMAINS);
-        NetViewResetGetDomainEvent();
-        if (!NetViewInitDomainLookup()) {
-            tell(dialog, IDS_TITLE_ERROR, IDS_NETWORK_FAILURE, PROMPT_ICON_STOP);
-            enable_add(dialog, state);
-            return;
-        }
-    }
-    show_domains(dialog);
+    if (browse_restart(dialog, BROWSE_DOMAINS)) browse_show_found(dialog, domains(dialog), BROWSE_DOMAINS);
     enable_add(dialog, state);
 }
 
@@ -174,15 +146,6 @@ INT_PTR CALLBACK admin_add_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM
 }
 
 }  // namespace
-
-void prepare_single_column_list(HWND list) {
-    RECT client;
-    GetClientRect(list, &client);
-    LVCOLUMNA column = {};
-    column.mask = LVCF_WIDTH;
-    column.cx = client.right - GetSystemMetrics(SM_CXVSCROLL);
-    SendMessageA(list, LVM_INSERTCOLUMNA, 0, (LPARAM)&column);
-}
 
 void admin_add_dialog_run(HWND page, bool remote, const char* server) {
     AdminAddDialog state = {};

@@ -9,6 +9,7 @@
 #include "panels/admins.h"
 #include "panels/admins_ids.h"
 #include "panels/admins_win32.h"
+#include "panels/browse_lookup_win32.h"
 #include "panels/pages_win32.h"
 #include "platform/prompt.h"
 #include "resources/strings.h"

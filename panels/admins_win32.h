@@ -11,6 +11,3 @@ const UINT ADMINS_REFILL = WM_USER + 2;
 // just inside its list and asks it to refill; `server` names the connected
 // server, whose host's accounts the local dialog offers.
 void admin_add_dialog_run(HWND page, bool remote, const char* server);
-
-// A list view of one column as wide as the list, without its heading.
-void prepare_single_column_list(HWND list);

@@ -7,3 +7,4 @@ INT_PTR CALLBACK admins_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM
 INT_PTR CALLBACK clients_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam);
 INT_PTR CALLBACK proxies_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam);
 INT_PTR CALLBACK pools_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam);
+INT_PTR CALLBACK users_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam);

@@ -15,43 +15,12 @@ struct SecretDialog {
     uint32_t option_mask;
 };
 
-int visible_field(HWND dialog) {
-    return IsDlgButtonChecked(dialog, IDC_SECRET_UNMASK) == BST_CHECKED ? IDC_SECRET_PLAIN : IDC_SECRET_MASKED;
-}
-
-void read_visible(HWND dialog, char text[SECRET_TEXT_SIZE]) {
-    GetDlgItemTextA(dialog, visible_field(dialog), text, SECRET_TEXT_LIMIT + 1);
-}
-
-// The box was clicked: the text moves to the field that becomes visible.
-void swap_fields(HWND dialog) {
-    int shown = visible_field(dialog);
-    int hidden = shown == IDC_SECRET_PLAIN ? IDC_SECRET_MASKED : IDC_SECRET_PLAIN;
-    char text[SECRET_TEXT_SIZE];
-    GetDlgItemTextA(dialog, hidden, text, SECRET_TEXT_LIMIT + 1);
-    SetDlgItemTextA(dialog, shown, text);
-    SetDlgItemTextA(dialog, hidden, "");
-    secret_wipe(text, sizeof text);
-    ShowWindow(GetDlgItem(dialog, hidden), SW_HIDE);
-    ShowWindow(GetDlgItem(dialog, shown), SW_SHOW);
-}
-
 void init_dialog(HWND dialog, SecretDialog* state) {
     center_over_owner(dialog);
-    SendDlgItemMessageA(dialog, IDC_SECRET_MASKED, EM_LIMITTEXT, SECRET_TEXT_LIMIT, 0);
-    SendDlgItemMessageA(dialog, IDC_SECRET_PLAIN, EM_LIMITTEXT, SECRET_TEXT_LIMIT, 0);
     SecretDialogStart start;
     secret_dialog_start(*state->secret, state->option_mask, &start);
-    SetDlgItemTextA(dialog, IDC_SECRET_MASKED, start.shown);
+    secret_fields_start(dialog, start.shown, start.validate_enabled);
     secret_wipe(start.shown, sizeof start.shown);
-    EnableWindow(GetDlgItem(dialog, IDC_SECRET_VALIDATE), start.validate_enabled ? TRUE : FALSE);
-    SetFocus(GetDlgItem(dialog, IDC_SECRET_MASKED));
-}
-
-void finish(HWND dialog, INT_PTR result) {
-    SetDlgItemTextA(dialog, IDC_SECRET_MASKED, "");
-    SetDlgItemTextA(dialog, IDC_SECRET_PLAIN, "");
-    EndDialog(dialog, result);
 }
 
 INT_PTR CALLBACK secret_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -63,22 +32,22 @@ INT_PTR CALLBACK secret_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lp
             char text[SECRET_TEXT_SIZE];
             switch (LOWORD(wparam)) {
                 case IDC_SECRET_UNMASK:
-                    if (HIWORD(wparam) == BN_CLICKED) swap_fields(dialog);
+                    if (HIWORD(wparam) == BN_CLICKED) secret_fields_swap(dialog);
                     return TRUE;
                 case IDOK:  // Enter
                 case IDC_SECRET_SET:
-                    read_visible(dialog, text);
+                    secret_fields_read(dialog, text);
                     secret_set(state->secret, text);
                     secret_wipe(text, sizeof text);
-                    finish(dialog, IDOK);
+                    secret_fields_finish(dialog, IDOK);
                     return TRUE;
                 case IDC_SECRET_VALIDATE:
-                    read_visible(dialog, text);
+                    secret_fields_read(dialog, text);
                     validate_secret(dialog, *state->secret, text);
                     secret_wipe(text, sizeof text);
-                    finish(dialog, IDCANCEL);
+                    secret_fields_finish(dialog, IDCANCEL);
                     return TRUE;
-                case IDCANCEL: finish(dialog, IDCANCEL); return TRUE;
+                case IDCANCEL: secret_fields_finish(dialog, IDCANCEL); return TRUE;
             }
             break;
         }
@@ -87,6 +56,40 @@ INT_PTR CALLBACK secret_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lp
 }
 
 }  // namespace
+
+void secret_fields_start(HWND dialog, const char* shown, bool validate) {
+    SendDlgItemMessageA(dialog, IDC_SECRET_MASKED, EM_LIMITTEXT, SECRET_TEXT_LIMIT, 0);
+    SendDlgItemMessageA(dialog, IDC_SECRET_PLAIN, EM_LIMITTEXT, SECRET_TEXT_LIMIT, 0);
+    SetDlgItemTextA(dialog, IDC_SECRET_MASKED, shown);
+    EnableWindow(GetDlgItem(dialog, IDC_SECRET_VALIDATE), validate ? TRUE : FALSE);
+    SetFocus(GetDlgItem(dialog, IDC_SECRET_MASKED));
+}
+
+static int visible_field(HWND dialog) {
+    return IsDlgButtonChecked(dialog, IDC_SECRET_UNMASK) == BST_CHECKED ? IDC_SECRET_PLAIN : IDC_SECRET_MASKED;
+}
+
+void secret_fields_read(HWND dialog, char text[SECRET_TEXT_SIZE]) {
+    GetDlgItemTextA(dialog, visible_field(dialog), text, SECRET_TEXT_LIMIT + 1);
+}
+
+void secret_fields_swap(HWND dialog) {
+    int shown = visible_field(dialog);
+    int hidden = shown == IDC_SECRET_PLAIN ? IDC_SECRET_MASKED : IDC_SECRET_PLAIN;
+    char text[SECRET_TEXT_SIZE];
+    GetDlgItemTextA(dialog, hidden, text, SECRET_TEXT_LIMIT + 1);
+    SetDlgItemTextA(dialog, shown, text);
+    SetDlgItemTextA(dialog, hidden, "");
+    secret_wipe(text, sizeof text);
+    ShowWindow(GetDlgItem(dialog, hidden), SW_HIDE);
+    ShowWindow(GetDlgItem(dialog, shown), SW_SHOW);
+}
+
+void secret_fields_finish(HWND dialog, INT_PTR result) {
+    SetDlgItemTextA(dialog, IDC_SECRET_MASKED, "");
+    SetDlgItemTextA(dialog, IDC_SECRET_PLAIN, "");
+    EndDialog(dialog, result);
+}
 
 bool secret_dialog_run(HWND owner, ScrambledSecret* secret, uint32_t option_mask) {
     SecretDialog state = {secret, option_mask};

@@ -33,6 +33,7 @@ void set_field_text(HWND page, int id, const char* text) {
 void fill_list_box(HWND list, uint32_t count, void (*text_of)(uint32_t index, char* text, uint32_t text_size)) {
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    SendMessageA(list, LB_INITSTORAGE, count, (LPARAM)count * 16);  // one allocation for a long list
     char text[256];
     for (uint32_t i = 0; i < count; ++i) {
         text_of(i, text, sizeof text);

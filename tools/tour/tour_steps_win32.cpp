@@ -10,6 +10,7 @@
 #include "panels/dialog_ids.h"
 #include "panels/pools_ids.h"
 #include "panels/proxies_ids.h"
+#include "panels/users_ids.h"
 #include "resources/shell_ids.h"
 #include "shell/dialogs_win32.h"
 #include "shell/main_window_win32.h"
@@ -73,6 +74,86 @@ void type_client_name() {
     if (!dialog) return;
     SetDlgItemTextA(dialog, IDC_ADD_NAME, "pop-west1");
     SendDlgItemMessageA(dialog, IDC_ADD_NAME, EM_SETSEL, 64, 64);
+}
+
+HWND users_page() { return subdlg_page(panel_host(), IDC_PANEL_USERS - 200); }
+
+void show_users() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_USERS), BM_CLICK, 0, 0); }
+
+// A user whose own rows override and subtract its profile's, chosen as a
+// click chooses it.
+void select_mkowalski() {
+    HWND list = GetDlgItem(users_page(), IDC_USER_LIST);
+    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "MKOWALSKI");
+    if (index < 0) return;
+    SendMessageA(list, LB_SETCURSEL, (WPARAM)index, 0);
+    SendMessageA(users_page(), WM_COMMAND, MAKEWPARAM(IDC_USER_LIST, LBN_SELCHANGE), (LPARAM)list);
+}
+
+// Chooses tab `index` of a tab control as a click does.
+void choose_tab(HWND parent, int id, int index) {
+    HWND tabs = GetDlgItem(parent, id);
+    SendMessageA(tabs, TCM_SETCURSEL, (WPARAM)index, 0);
+    NMHDR header = {tabs, (UINT_PTR)id, (UINT)TCN_SELCHANGE};
+    SendMessageA(parent, WM_NOTIFY, (WPARAM)id, (LPARAM)&header);
+}
+
+void show_return_list() { choose_tab(users_page(), IDC_USER_TABS, 1); }
+
+// Each returns when a later step closes the dialog.
+void open_user_password() { SendMessageA(GetDlgItem(users_page(), IDC_USER_PASSWORD), BM_CLICK, 0, 0); }
+void open_add_user() { SendMessageA(GetDlgItem(users_page(), IDC_USER_ADD), BM_CLICK, 0, 0); }
+
+void type_user_name() {
+    HWND dialog = tour_front_dialog();
+    if (!dialog) return;
+    HWND page = FindWindowExA(dialog, nullptr, "#32770", nullptr);
+    SetDlgItemTextA(page, IDC_NEW_USER_NAME, "smith");
+}
+
+// The Add New User page shown, after choosing tab `index`.
+HWND add_user_page(int index) {
+    HWND dialog = tour_front_dialog();
+    if (!dialog) return nullptr;
+    choose_tab(dialog, IDC_ADD_USER_TABS, index);
+    for (HWND page = FindWindowExA(dialog, nullptr, "#32770", nullptr); page;
+         page = FindWindowExA(dialog, page, "#32770", nullptr))
+        if (IsWindowVisible(page)) return page;
+    return nullptr;
+}
+
+// The browser's lists hear the keys as the administrator's.
+void choose_in_page(HWND page, int id, const char* text) {
+    if (!page) return;
+    HWND list = GetDlgItem(page, id);
+    LVFINDINFOA find = {};
+    find.flags = LVFI_STRING;
+    find.psz = text;
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_BROWSE_SOURCES, 0), 0);  // the lookup's findings, now
+    LRESULT index = SendMessageA(list, LVM_FINDITEMA, (WPARAM)-1, (LPARAM)&find);
+    if (index < 0) return;
+    SetFocus(list);
+    SendMessageA(list, WM_KEYDOWN, VK_HOME, 0);
+    for (LRESULT i = 0; i < index; ++i) SendMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
+}
+
+void choose_domain_user() {
+    HWND page = add_user_page(1);
+    choose_in_page(page, IDC_BROWSE_SOURCES, "RIVERNET");
+    HWND accounts = page ? GetDlgItem(page, IDC_BROWSE_ACCOUNTS) : nullptr;
+    if (accounts) SendMessageA(accounts, WM_KEYDOWN, VK_DOWN, 0);
+}
+
+void choose_host_group() {
+    HWND page = add_user_page(2);
+    choose_in_page(page, IDC_BROWSE_SOURCES, "RIVERDC");
+}
+
+void choose_securid_prefix() {
+    HWND page = add_user_page(3);
+    if (!page) return;
+    SetDlgItemTextA(page, IDC_NEW_USER_NAME, "sid-");
+    SendMessageA(GetDlgItem(page, IDC_SECURID_PREFIX), BM_CLICK, 0, 0);
 }
 
 HWND proxies_page() { return subdlg_page(panel_host(), IDC_PANEL_PROXY - 200); }
@@ -275,6 +356,24 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, open_add_client, false},
     {nullptr, type_client_name, false},
     {"ras-clients-add", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, show_users, false},
+    {nullptr, select_mkowalski, false},
+    {"users-selected", nullptr, false},
+    {nullptr, show_return_list, false},
+    {"users-return-list", nullptr, false},
+    {nullptr, open_user_password, false},
+    {"users-password", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, open_add_user, false},
+    {nullptr, type_user_name, false},
+    {"users-add-native", nullptr, false},
+    {nullptr, choose_domain_user, false},
+    {"users-add-domain", nullptr, false},
+    {nullptr, choose_host_group, false},
+    {"users-add-host", nullptr, false},
+    {nullptr, choose_securid_prefix, false},
+    {"users-add-securid", nullptr, false},
     {nullptr, close_front_dialog, false},
     {nullptr, show_proxies, false},
     {nullptr, open_add_proxy, false},

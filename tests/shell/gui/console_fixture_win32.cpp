@@ -144,8 +144,12 @@ void ConsoleTest::start_server(const char* fixture) {
     ASSERT_NE(file, nullptr);
     fputs(fixture, file);
     fclose(file);
+    start_server_file(path.c_str());
+}
+
+void ConsoleTest::start_server_file(const char* path) {
     SimOptions options;
-    options.fixture_path = path.c_str();
+    options.fixture_path = path;
     std::string error;
     options.error = &error;
     ASSERT_EQ(sim_start(options, &server), 0) << error;

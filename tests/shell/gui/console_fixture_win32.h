@@ -54,6 +54,8 @@ protected:
 
     // Starts keelsim in this process on a fixture text.
     void start_server(const char* fixture);
+    // On a fixture file (the demo database, with its dictionaries).
+    void start_server_file(const char* path);
     HWND page(uint32_t index);
     HWND servers_control(int id);
     // Puts a PanelSpy in front of every panel's dialog procedure.

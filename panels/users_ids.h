@@ -1,0 +1,40 @@
+// Controls of the users page (template IDD_USERS, 102), its Add New User
+// dialog with the dialog's four pages, and the Enter User Password dialog.
+// Read by the resource compiler too, so plain #defines only.
+#ifndef KEEL_PANELS_USERS_IDS_H
+#define KEEL_PANELS_USERS_IDS_H
+
+#define IDD_ADD_USER 9600
+#define IDD_ADD_USER_NATIVE 9601
+#define IDD_ADD_USER_BROWSE 9602
+#define IDD_ADD_USER_SECURID 9603
+#define IDD_USER_PASSWORD 9604
+
+#define IDC_USER_LIST 9610
+#define IDC_USER_ADD 9611
+#define IDC_USER_REMOVE 9612
+#define IDC_USER_KIND 9613
+#define IDC_USER_PROFILE 9614
+#define IDC_USER_PASSWORD 9615
+#define IDC_USER_TABS 9616
+#define IDC_USER_SAVE 9617
+#define IDC_USER_RESET 9618
+#define IDC_USER_CHECK_PAGE 9619
+#define IDC_USER_RETURN_PAGE 9620
+
+#define IDC_ADD_USER_TABS 9630
+#define IDC_ADD_USER_PAGE 9631
+#define IDC_NEW_USER_NAME 9632
+#define IDC_SECURID_SPECIFIC 9633
+#define IDC_SECURID_PREFIX 9634
+#define IDC_SECURID_SUFFIX 9635
+#define IDC_SECURID_ANY 9636
+#define IDC_BROWSE_SOURCES_LABEL 9637
+#define IDC_BROWSE_SOURCES 9638
+#define IDC_BROWSE_ACCOUNTS 9639
+#define IDC_BROWSE_REFRESH 9640
+
+#define IDC_PASSWORD_PAP_ONLY 9650
+#define IDC_PASSWORD_PAP_CHAP 9651
+
+#endif
