@@ -7,7 +7,6 @@
 #include "api/requests.h"
 #include "api/status.h"
 #include "attrs/list_store.h"
-#include "panels/profile_link.h"
 #include "platform/wipe.h"
 
 namespace {
@@ -82,4 +81,34 @@ uint16_t write_profile_link(const char* cls, const char* object, const char* pro
     uint8_t bytes[PROFILE_LINK_HEADER + PROFILE_NAME_SIZE];
     const uint32_t length = profile_link_encode(profile, bytes, sizeof bytes);
     return db_set(cls, object, PROFILE_LINK_PROPERTY, bytes, length);
+}
+
+uint16_t read_user(const char* listed, const Dictionary* dictionary, void* owner, StoredUser* user) {
+    AttributeRecord& record = user->record;
+    attribute_record_free(&record);
+    memset(&record, 0, sizeof record);
+    user->password = password_none();
+    user->profile[0] = '\0';
+    uint16_t status = find_user(listed, &user->kind, record.object_name, sizeof record.object_name);
+    if (status != 0 || user->kind == USER_KIND_UNKNOWN) return status;
+    const char* cls = user_kind_info(user->kind).class_name;
+    snprintf(record.class_name, sizeof record.class_name, "%s", cls);
+    status = read_profile_link(cls, record.object_name, PROFILE_LINK_READ_LIMIT, user->profile, sizeof user->profile);
+    if (status == 0) status = load_attribute_lists(&record, dictionary, owner);
+    if (status == 0 && user_kind_info(user->kind).password)
+        status = read_user_password(cls, record.object_name, &user->password);
+    return status;
+}
+
+uint16_t save_user(AttributeRecord* record, UserKind kind, const PasswordProperty& password, const char* profile) {
+    uint16_t status = save_attribute_lists(record);
+    if (status != 0) return status;
+    // The lists were written over the whole object: the password and the
+    // link follow.
+    const char* cls = record->class_name;
+    const char* object = record->object_name;
+    if (user_kind_info(kind).password && password_is_set(password)) status = write_user_password(cls, object, password);
+    if (status == 0) status = write_profile_link(cls, object, profile);
+    if (status != 0) db_delete(cls, object, nullptr);
+    return status;
 }

@@ -6,6 +6,9 @@
 #include <stdint.h>
 
 #include "api/db_lists.h"
+#include "attrs/attribute_list.h"
+#include "attrs/dictionary.h"
+#include "panels/profile_link.h"
 #include "panels/user_password.h"
 #include "panels/user_types.h"
 
@@ -25,3 +28,20 @@ uint16_t read_user_password(const char* cls, const char* object, PasswordPropert
 uint16_t write_user_password(const char* cls, const char* object, const PasswordProperty& password);
 // Writes the link to `profile`, or deletes it for "".
 uint16_t write_profile_link(const char* cls, const char* object, const char* profile);
+
+// A user as read: its kind, its lists (without its profile's rows), its
+// password and the profile it links.
+struct StoredUser {
+    UserKind kind;  // USER_KIND_UNKNOWN: no class holds the listed name
+    AttributeRecord record;
+    PasswordProperty password;
+    char profile[PROFILE_NAME_SIZE];
+};
+// Reads the user a listed name stands for; a name no class holds reads as
+// USER_KIND_UNKNOWN with nothing loaded. Memory trouble in the lists is
+// shown once, owned by `owner`.
+uint16_t read_user(const char* listed, const Dictionary* dictionary, void* owner, StoredUser* user);
+// Writes a user whole: the lists over the stored object (which any failure
+// there leaves as it was), then the password and the profile link. A user
+// left without them is deleted, so no half-written user stays stored.
+uint16_t save_user(AttributeRecord* record, UserKind kind, const PasswordProperty& password, const char* profile);

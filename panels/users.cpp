@@ -105,21 +105,6 @@ bool drop_missing_profile() {
     return true;
 }
 
-uint16_t load_user(UsersPanel& p, bool* dropped_link) {
-    uint16_t status = find_user(p.listed, &p.kind, p.record.object_name, sizeof p.record.object_name);
-    if (status != 0 || p.kind == USER_KIND_UNKNOWN) return status;
-    copy_text(p.record.class_name, sizeof p.record.class_name, user_kind_info(p.kind).class_name);
-    status = read_profile_link(p.record.class_name, p.record.object_name, PROFILE_LINK_READ_LIMIT, p.profile,
-                               sizeof p.profile);
-    if (status != 0) return status;
-    *dropped_link = drop_missing_profile();
-    status = load_attribute_lists(&p.record, dictionary(), p.owner);
-    if (status != 0) return status;
-    if (user_kind_info(p.kind).password)
-        status = read_user_password(p.record.class_name, p.record.object_name, &p.password);
-    return status;
-}
-
 // Shows entry `index` (-1: none).
 void show_user(int64_t index) {
     UsersPanel& p = panel();
@@ -129,8 +114,14 @@ void show_user(int64_t index) {
     p.listed[0] = '\0';
     if (index < 0) return;
     copy_text(p.listed, sizeof p.listed, name_list_at(&p.names, (uint32_t)index));
-    bool dropped_link = false;
-    uint16_t status = while_waiting([&] { return load_user(p, &dropped_link); });
+    StoredUser user;
+    memset(&user, 0, sizeof user);
+    uint16_t status = while_waiting([&] { return read_user(p.listed, dictionary(), p.owner, &user); });
+    p.record = user.record;
+    p.kind = user.kind;
+    p.password = user.password;
+    copy_text(p.profile, sizeof p.profile, user.profile);
+    password_wipe(&user.password);
     if (status != 0) {
         free_record();
         p.kind = USER_KIND_UNKNOWN;
@@ -142,6 +133,7 @@ void show_user(int64_t index) {
         show_error(p.owner, IDS_UNKNOWN_USER_TYPE);
         return;
     }
+    const bool dropped_link = drop_missing_profile();
     validate_lists(&p.record, dictionary());
     merge_linked_profile();
     take_snapshot();
@@ -327,22 +319,9 @@ void users_remove() {
 bool users_save() {
     UsersPanel& p = panel();
     if (!p.loaded || !p.record.class_name[0] || !p.record.object_name[0]) return true;
-    const char* cls = p.record.class_name;
-    const char* object = p.record.object_name;
-    uint16_t status = while_waiting([&] { return save_attribute_lists(&p.record); });
+    uint16_t status = while_waiting([&] { return save_user(&p.record, p.kind, p.password, p.profile); });
     if (status != 0) {
         clear_after_failed_write(status);
-        return false;
-    }
-    // The lists were written over the whole object: the password and the
-    // link follow, and a user left without them is deleted.
-    uint16_t failed = 0;
-    if (user_kind_info(p.kind).password && password_is_set(p.password))
-        failed = while_waiting([&] { return write_user_password(cls, object, p.password); });
-    if (failed == 0) failed = while_waiting([&] { return write_profile_link(cls, object, p.profile); });
-    if (failed != 0) {
-        while_waiting([&] { return db_delete(cls, object, nullptr); });
-        clear_after_failed_write(failed);
         return false;
     }
     take_snapshot();
