@@ -72,14 +72,47 @@ static bool name_list_add(NameList* list, const char* name, uint32_t length) {
     return true;
 }
 
-// Sorts by unsigned byte order and drops repeats (a class cannot hold two
-// objects of one name; a repeat can only come from a batch sent twice).
-void name_list_order(NameList* list) {
+namespace {
+
+struct NameBefore {
+    const char* text;
+    bool operator()(uint32_t a, uint32_t b) const { return strcmp(text + a, text + b) < 0; }
+};
+
+// Sorts offsets [first, last) unless the server already sent them in order.
+void order_run(NameList* list, uint32_t first, uint32_t last) {
+    NameBefore before = {list->text};
+    if (!std::is_sorted(list->offsets + first, list->offsets + last, before))
+        std::sort(list->offsets + first, list->offsets + last, before);
+}
+
+// Drops repeats (a class cannot hold two objects of one name; a repeat can
+// only come from a batch sent twice).
+void drop_repeats(NameList* list) {
     const char* text = list->text;
-    auto before = [text](uint32_t a, uint32_t b) { return strcmp(text + a, text + b) < 0; };
-    std::sort(list->offsets, list->offsets + list->count, before);
     auto same = [text](uint32_t a, uint32_t b) { return strcmp(text + a, text + b) == 0; };
     list->count = (uint32_t)(std::unique(list->offsets, list->offsets + list->count, same) - list->offsets);
+}
+
+// What the server sends is normally in order without repeats already: one
+// pass finds that out.
+void name_list_order(NameList* list) {
+    const char* text = list->text;
+    auto not_after = [text](uint32_t a, uint32_t b) { return strcmp(text + a, text + b) >= 0; };
+    if (std::adjacent_find(list->offsets, list->offsets + list->count, not_after) == list->offsets + list->count)
+        return;
+    order_run(list, 0, list->count);
+    drop_repeats(list);
+}
+
+}  // namespace
+
+void name_list_merge_from(NameList* list, uint32_t first) {
+    if (first > list->count) first = list->count;
+    order_run(list, first, list->count);
+    NameBefore before = {list->text};
+    std::inplace_merge(list->offsets, list->offsets + first, list->offsets + list->count, before);
+    drop_repeats(list);
 }
 
 uint16_t db_list_sorted(const char* cls, NameList* list) {
@@ -124,9 +157,7 @@ uint16_t db_list_sorted(const char* cls, NameList* list) {
     return 0;
 }
 
-bool name_list_append(NameList* list, const char* name) {
-    return name_list_add(list, name, (uint32_t)strlen(name));
-}
+bool name_list_append(NameList* list, const char* name) { return name_list_add(list, name, (uint32_t)strlen(name)); }
 
 int64_t name_list_find(const NameList* list, const char* name) {
     const char* text = list->text;

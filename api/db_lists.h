@@ -27,10 +27,11 @@ int64_t name_list_find(const NameList* list, const char* name);
 // Puts `name` in its sorted place (a panel adding a record) and returns its
 // index; a name already there is not added twice. -1 when memory runs out.
 int64_t name_list_insert(NameList* list, const char* name);
-// Gathering names from several listings: append each (false when memory
-// runs out), then order the whole list once.
+// Gathering names from several listings: append each listing's names
+// (false when memory runs out), then merge them (from index `first` on)
+// into the ordered ones before them.
 bool name_list_append(NameList* list, const char* name);
-void name_list_order(NameList* list);
+void name_list_merge_from(NameList* list, uint32_t first);
 // Takes the name at `index` out of the order; its text stays in the arena.
 void name_list_remove(NameList* list, uint32_t index);
 void name_list_free(NameList* list);

@@ -13,14 +13,22 @@ namespace {
 
 // Appends the listed forms of one class's names.
 uint16_t list_kind(UserKind kind, NameList* names) {
+    const char* cls = user_kind_info(kind).class_name;
+    // The first kind with users, listed by their object names, is the list.
+    if (names->count == 0 && kind != USER_SECURID_PREFIX && kind != USER_SECURID_SUFFIX) {
+        name_list_free(names);
+        return under_server_lock([&] { return db_list_sorted(cls, names); });
+    }
+    const uint32_t first = names->count;
     NameList stored = {};
-    uint16_t status = under_server_lock([&] { return db_list_sorted(user_kind_info(kind).class_name, &stored); });
+    uint16_t status = under_server_lock([&] { return db_list_sorted(cls, &stored); });
     for (uint32_t i = 0; status == 0 && i < stored.count; ++i) {
         char listed[512];
         if (!user_listed_name(kind, name_list_at(&stored, i), listed, sizeof listed)) continue;
         if (!name_list_append(names, listed)) status = STATUS_OUT_OF_MEMORY;
     }
     name_list_free(&stored);
+    name_list_merge_from(names, first);  // what was listed before a failure stays usable
     return status;
 }
 
@@ -30,12 +38,8 @@ uint16_t list_users(NameList* names) {
     memset(names, 0, sizeof *names);
     for (uint8_t kind = 0; kind < USER_KIND_COUNT; ++kind) {
         uint16_t status = list_kind(static_cast<UserKind>(kind), names);
-        if (status != 0) {
-            name_list_order(names);  // what was listed before the failure stays usable
-            return status;
-        }
+        if (status != 0) return status;
     }
-    name_list_order(names);
     return STATUS_OK;
 }
 

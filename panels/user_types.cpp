@@ -53,14 +53,20 @@ UserKind user_kind_of_class(const char* class_name) {
 }
 
 bool user_listed_name(UserKind kind, const char* object, char* listed, uint32_t listed_size) {
-    int written;
-    if (kind == USER_SECURID_PREFIX)
-        written = snprintf(listed, listed_size, "%s%s", object, USERNAME_MARK);
-    else if (kind == USER_SECURID_SUFFIX)
-        written = snprintf(listed, listed_size, "%s%s", USERNAME_MARK, object);
-    else
-        written = snprintf(listed, listed_size, "%s", object);
-    return written >= 0 && static_cast<uint32_t>(written) < listed_size;
+    // Called once per user when the list is filled: plain copies, no formatting.
+    const size_t object_length = strlen(object);
+    const bool marked = kind == USER_SECURID_PREFIX || kind == USER_SECURID_SUFFIX;
+    const size_t mark_length = marked ? strlen(USERNAME_MARK) : 0;
+    if (object_length + mark_length >= listed_size) {
+        if (listed_size > 0) listed[0] = '\0';
+        return false;
+    }
+    char* at = listed;
+    if (kind == USER_SECURID_SUFFIX) at = static_cast<char*>(memcpy(at, USERNAME_MARK, mark_length)) + mark_length;
+    at = static_cast<char*>(memcpy(at, object, object_length)) + object_length;
+    if (kind == USER_SECURID_PREFIX) at = static_cast<char*>(memcpy(at, USERNAME_MARK, mark_length)) + mark_length;
+    *at = '\0';
+    return true;
 }
 
 UserKind user_marked_object(const char* listed, char* object, uint32_t object_size) {
