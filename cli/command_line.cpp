@@ -27,6 +27,13 @@ const OptionSpec OPTIONS[] = {
     {"--session-id", OPT_SESSION_KEY, true, KEY_SESSION_ID},
     {"--port", OPT_SESSION_KEY, true, KEY_PORT},
     {"--port-type", OPT_SESSION_KEY, true, KEY_PORT_TYPE},
+    {"--kind", OPT_KIND, true, -1},
+    {"--password", OPT_PASSWORD, true, -1},
+    {"--password-stdin", OPT_PASSWORD_STDIN, false, -1},
+    {"--pap-only", OPT_PAP_ONLY, false, -1},
+    {"--profile", OPT_PROFILE, true, -1},
+    {"--check", OPT_CHECK, true, -1},
+    {"--reply", OPT_REPLY, true, -1},
 };
 
 bool is_help(const char* argument) { return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0; }
@@ -85,10 +92,18 @@ const OptionSpec* find_option(const char* argument, const char* command) {
     return nullptr;
 }
 
+// Null for the options that may be given more than once.
 const char** value_slot(CommandLine* line, const OptionSpec& option) {
-    if (option.flag == OPT_TEXT_VALUE) return &line->text_value;
-    if (option.flag == OPT_HEX_VALUE) return &line->hex_value;
-    return &line->session_key[option.key_field];
+    switch (option.flag) {
+        case OPT_TEXT_VALUE: return &line->text_value;
+        case OPT_HEX_VALUE: return &line->hex_value;
+        case OPT_KIND: return &line->kind;
+        case OPT_PASSWORD: return &line->password;
+        case OPT_PROFILE: return &line->profile;
+        case OPT_CHECK:
+        case OPT_REPLY: return nullptr;
+        default: return &line->session_key[option.key_field];
+    }
 }
 
 std::string command_title(const CommandEntry& entry) {
@@ -164,6 +179,8 @@ ParseResult parse_command_line(int argc, char** argv, CommandLine* line, std::st
         } else if (takes_value) {
             slot = value_slot(line, *option);
         }
+        if (option && option->flag == OPT_CHECK) line->check_items.push_back(value);
+        if (option && option->flag == OPT_REPLY) line->reply_items.push_back(value);
         if (slot) {
             if (*slot) {
                 *error =

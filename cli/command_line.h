@@ -20,6 +20,14 @@ enum OptionFlag : uint32_t {
     OPT_REPLACE = 1u << 5,
     OPT_ALL = 1u << 6,
     OPT_SESSION_KEY = 1u << 7,  // --client --user --dn --session-id --port --port-type
+    // The record commands.
+    OPT_KIND = 1u << 8,             // --kind KIND
+    OPT_PASSWORD = 1u << 9,         // --password TEXT
+    OPT_PASSWORD_STDIN = 1u << 10,  // the password is the first line of standard input
+    OPT_PAP_ONLY = 1u << 11,
+    OPT_PROFILE = 1u << 12,  // --profile NAME ("" for none)
+    OPT_CHECK = 1u << 13,    // --check "Attribute = value", repeatable
+    OPT_REPLY = 1u << 14,    // --reply "Attribute = value", repeatable
 };
 
 // The six fields that identify a current-user record, in the order the
@@ -55,6 +63,11 @@ struct CommandLine {
     const char* text_value = nullptr;
     const char* hex_value = nullptr;
     const char* session_key[SESSION_KEY_COUNT] = {};
+    const char* kind = nullptr;
+    const char* password = nullptr;
+    const char* profile = nullptr;
+    std::vector<const char*> check_items;  // in the order given
+    std::vector<const char*> reply_items;
 };
 
 enum ParseResult {

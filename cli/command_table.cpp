@@ -53,6 +53,37 @@ const CommandEntry COMMANDS[] = {
      nullptr, run_products},
     {"dictionaries", nullptr, "dictionaries [--json]", "the server's named dictionaries", nullptr, OPT_JSON, 0, 0,
      NEEDS_ADMISSION, nullptr, run_dictionaries},
+    {"user", nullptr, "user [--kind KIND] [--json]", "the users, as user list", nullptr, OPT_KIND | OPT_JSON, 0, 0,
+     NEEDS_ADMISSION, check_user_options, run_user_list},
+    {"user", "list", "user list [--kind KIND] [--json]", "the users of every kind, or of one",
+     "KIND: native, domain-user, domain-group, host-user, host-group, securid, securid-prefix,\n"
+     "securid-suffix. Names are listed as the console lists them: a SecurID prefix or suffix with\n"
+     "<USERNAME> where the user name goes.\n",
+     OPT_KIND | OPT_JSON, 0, 0, NEEDS_ADMISSION, check_user_options, run_user_list},
+    {"user", "show", "user show NAME [--json]", "a user's kind, profile, password and lists",
+     "Each row reads \"Attribute = value\"; rows inherited from the profile are marked [profile], the\n"
+     "user's own that replace them [overrides profile], and inherited rows the user removes [subtracted].\n",
+     OPT_JSON, 1, 1, NEEDS_ADMISSION, nullptr, run_user_show},
+    {"user", "add", "user add NAME [--kind KIND] [PASSWORD] [--pap-only] [--profile P] [LISTS]", "add a user",
+     "PASSWORD: --password TEXT or --password-stdin (the first line of standard input).\n"
+     "LISTS: --check \"Attribute = value\" and --reply \"Attribute = value\", each as often as needed;\n"
+     "\"<POOL>\" names an address pool. Names are stored upper case. Every value is checked by the\n"
+     "console's rules before the user is created; an existing user is left alone and refused.\n",
+     OPT_KIND | OPT_PASSWORD | OPT_PASSWORD_STDIN | OPT_PAP_ONLY | OPT_PROFILE | OPT_CHECK | OPT_REPLY, 1, 1,
+     NEEDS_ADMISSION, check_user_options, run_user_add},
+    {"user", "set", "user set NAME [PASSWORD] [--pap-only] [--profile P] [LISTS]", "change a user",
+     "Options as for user add. A list is replaced only when --check (or --reply) is given; --profile \"\"\n"
+     "removes the profile link.\n",
+     OPT_PASSWORD | OPT_PASSWORD_STDIN | OPT_PAP_ONLY | OPT_PROFILE | OPT_CHECK | OPT_REPLY, 1, 1, NEEDS_ADMISSION,
+     check_user_options, run_user_set},
+    {"user", "passwd", "user passwd NAME [--pap-only] [--password-stdin]", "set a native user's password",
+     "Typed twice at the terminal without echo, or the first line of standard input.\n",
+     OPT_PAP_ONLY | OPT_PASSWORD_STDIN, 1, 1, NEEDS_ADMISSION, nullptr, run_user_passwd},
+    {"user", "check-password", "user check-password NAME [--password-stdin]", "whether a password is the user's",
+     "Exit status 0 when it is, 1 when it is not.\n", OPT_PASSWORD_STDIN, 1, 1, NEEDS_ADMISSION, nullptr,
+     run_user_check_password},
+    {"user", "remove", "user remove NAME", "remove a user", nullptr, 0, 1, 1, NEEDS_ADMISSION, nullptr,
+     run_user_remove},
     {nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, NEEDS_CONNECTION, nullptr, nullptr},
 };
 

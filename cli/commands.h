@@ -69,3 +69,13 @@ int run_admins_remove(const CommandLine& line, Output* output);
 std::string format_products(const ProductList& list, bool json);
 int run_products(const CommandLine& line, Output* output);
 int run_dictionaries(const CommandLine& line, Output* output);
+
+// user, user list|show|add|set|passwd|check-password|remove (cmd_users.cpp)
+bool check_user_options(const CommandLine& line, std::string* error);
+int run_user_list(const CommandLine& line, Output* output);
+int run_user_show(const CommandLine& line, Output* output);
+int run_user_add(const CommandLine& line, Output* output);
+int run_user_set(const CommandLine& line, Output* output);
+int run_user_passwd(const CommandLine& line, Output* output);
+int run_user_check_password(const CommandLine& line, Output* output);
+int run_user_remove(const CommandLine& line, Output* output);

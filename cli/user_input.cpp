@@ -1,0 +1,85 @@
+#include "cli/user_input.h"
+
+#include <string.h>
+
+#include "api/text_field.h"
+#include "attrs/editor.h"
+#include "cli/command_line.h"
+#include "platform/terminal.h"
+#include "platform/wipe.h"
+
+namespace {
+
+std::string trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+bool add_list_items(AttributeRecord* record, ListKind kind, const Dictionary* dictionary,
+                    const std::vector<const char*>& items, std::string* error) {
+    EditorTarget target = {record, kind, dictionary, nullptr};
+    for (const char* item : items) {
+        const std::string whole = item;
+        const size_t equals = whole.find('=');
+        if (equals == std::string::npos) {
+            *error = "\"" + whole + "\" is not of the form \"Attribute = value\"";
+            return false;
+        }
+        const std::string name = trimmed(whole.substr(0, equals));
+        std::string value = trimmed(whole.substr(equals + 1));
+        const AttributeDefinition* definition = find_definition(dictionary, name.c_str());
+        if (!definition || !attribute_offered(*definition, kind)) {
+            *error = "the dictionary offers no attribute \"" + name + "\" for this list";
+            return false;
+        }
+        std::string pool;
+        const bool pool_form = value.size() > 2 && value.front() == '<' && value.back() == '>';
+        if (pool_form && value_control(*definition, kind) == VALUE_ADDRESS_OR_POOL) {
+            pool = value.substr(1, value.size() - 2);
+            value.clear();
+        }
+        const ValueEntry entry = {value.c_str(), pool.empty() ? nullptr : pool.c_str(), false, false};
+        const EditOutcome outcome = editor_add(target, *definition, entry);
+        if (outcome.result != EDIT_DONE) {
+            *error = "\"" + whole + "\" was refused";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool password_from_line(const CommandLine& line, PasswordAsk ask, char text[SECRET_TEXT_SIZE], std::string* error) {
+    memset(text, 0, SECRET_TEXT_SIZE);
+    const bool from_stdin = (line.options & OPT_PASSWORD_STDIN) || (ask != ASK_NOTHING && !stdin_is_terminal());
+    if (line.password) {
+        copy_text(text, SECRET_TEXT_SIZE, line.password);
+    } else if (from_stdin) {
+        if (!read_input_line(text, SECRET_TEXT_SIZE)) {
+            *error = "no password on standard input";
+            return false;
+        }
+    } else if (ask != ASK_NOTHING) {
+        char again[SECRET_TEXT_SIZE] = "";
+        bool typed = read_hidden_line("Password: ", text, SECRET_TEXT_SIZE);
+        if (typed && ask == ASK_TWICE) typed = read_hidden_line("Password again: ", again, sizeof again);
+        const bool same = typed && (ask == ASK_ONCE || strcmp(text, again) == 0);
+        secret_wipe(again, sizeof again);
+        if (!same) {
+            secret_wipe(text, SECRET_TEXT_SIZE);
+            *error = typed ? "the two passwords differ" : "no password typed";
+            return false;
+        }
+    } else {
+        *error = "no password given";
+        return false;
+    }
+    if (strlen(text) > SECRET_TEXT_LIMIT) {
+        secret_wipe(text, SECRET_TEXT_SIZE);
+        *error = "a password has at most 31 characters";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,28 @@
+// What the record commands take from the command line beyond names:
+// "Attribute = value" items added to a record's lists by the editor's own
+// rules, and passwords from the options, standard input or the terminal.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "attrs/attribute_list.h"
+#include "attrs/dictionary.h"
+#include "panels/scrambled_secret.h"
+
+struct CommandLine;
+
+// Adds each "Attribute = value" item to the list of `kind` as the Add New
+// Attribute dialog would; "<NAME>" names an address pool where the
+// attribute may take one. False, with the reason in *error, at the first
+// item refused (the rules' own message has then been shown).
+bool add_list_items(AttributeRecord* record, ListKind kind, const Dictionary* dictionary,
+                    const std::vector<const char*>& items, std::string* error);
+
+// Without an option: not asked for, a line of standard input when that is
+// not a terminal, or typed at the terminal without echo, once (to check
+// one) or twice (to set one).
+enum PasswordAsk { ASK_NOTHING, ASK_ONCE, ASK_TWICE };
+// The password the options give: --password, --password-stdin, or as
+// `ask` says. False when none is given, or the two typings differ.
+bool password_from_line(const CommandLine& line, PasswordAsk ask, char text[SECRET_TEXT_SIZE], std::string* error);
