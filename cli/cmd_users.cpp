@@ -17,12 +17,9 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "cli/json.h"
+#include "cli/record_input.h"
 #include "cli/table.h"
-#include "cli/user_input.h"
-#include "panels/record_names.h"
 #include "panels/user_record.h"
-#include "platform/charset.h"
-#include "platform/prompt.h"
 #include "platform/wipe.h"
 #include "resources/strings.h"
 
@@ -35,36 +32,6 @@ UserKind kind_of_word(const char* word) {
     for (uint8_t kind = 0; kind < USER_KIND_COUNT; ++kind)
         if (strcmp(KIND_WORDS[kind], word) == 0) return static_cast<UserKind>(kind);
     return USER_KIND_UNKNOWN;
-}
-
-// The rules' messages (a refused value, a dictionary failure) go to stderr.
-Output* g_output = nullptr;
-PromptAnswer print_prompt(const PromptRequest& request) {
-    if (g_output) report_error(g_output, request.text);
-    return request.buttons == PROMPT_OK || request.buttons == PROMPT_OK_CANCEL ? ANSWER_OK : ANSWER_NO;
-}
-struct PromptsToOutput {
-    explicit PromptsToOutput(Output* output) {
-        g_output = output;
-        set_prompt_handler(print_prompt);
-    }
-    ~PromptsToOutput() {
-        set_prompt_handler(nullptr);
-        g_output = nullptr;
-    }
-};
-
-// A name as the administrator types it, as the database keeps it.
-std::string stored_form(const char* typed) {
-    char name[RECORD_NAME_SIZE];
-    stored_name_of_typed(typed, name, sizeof name);
-    return name;
-}
-
-std::string shown_form(const char* stored) {
-    char text[512];
-    oem_to_ansi(stored, text, sizeof text);
-    return display_text(text);
 }
 
 bool load_program_dictionary(Output* output) {

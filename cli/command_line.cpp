@@ -34,6 +34,14 @@ const OptionSpec OPTIONS[] = {
     {"--profile", OPT_PROFILE, true, -1},
     {"--check", OPT_CHECK, true, -1},
     {"--reply", OPT_REPLY, true, -1},
+    {"--address", OPT_ADDRESS, true, -1},
+    {"--product", OPT_PRODUCT, true, -1},
+    {"--secret-stdin", OPT_SECRET_STDIN, false, -1},
+    {"--acct-secret-stdin", OPT_ACCT_SECRET_STDIN, false, -1},
+    {"--retries", OPT_RETRIES, true, -1},
+    {"--retry-ms", OPT_RETRY_MS, true, -1},
+    {"--accounting", OPT_ACCOUNTING, true, -1},
+    {"--description", OPT_DESCRIPTION, true, -1},
 };
 
 bool is_help(const char* argument) { return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0; }
@@ -100,6 +108,12 @@ const char** value_slot(CommandLine* line, const OptionSpec& option) {
         case OPT_KIND: return &line->kind;
         case OPT_PASSWORD: return &line->password;
         case OPT_PROFILE: return &line->profile;
+        case OPT_ADDRESS: return &line->address;
+        case OPT_PRODUCT: return &line->product;
+        case OPT_RETRIES: return &line->retries;
+        case OPT_RETRY_MS: return &line->retry_ms;
+        case OPT_ACCOUNTING: return &line->accounting;
+        case OPT_DESCRIPTION: return &line->description;
         case OPT_CHECK:
         case OPT_REPLY: return nullptr;
         default: return &line->session_key[option.key_field];

@@ -25,9 +25,17 @@ enum OptionFlag : uint32_t {
     OPT_PASSWORD = 1u << 9,         // --password TEXT
     OPT_PASSWORD_STDIN = 1u << 10,  // the password is the first line of standard input
     OPT_PAP_ONLY = 1u << 11,
-    OPT_PROFILE = 1u << 12,  // --profile NAME ("" for none)
-    OPT_CHECK = 1u << 13,    // --check "Attribute = value", repeatable
-    OPT_REPLY = 1u << 14,    // --reply "Attribute = value", repeatable
+    OPT_PROFILE = 1u << 12,            // --profile NAME ("" for none)
+    OPT_CHECK = 1u << 13,              // --check "Attribute = value", repeatable
+    OPT_REPLY = 1u << 14,              // --reply "Attribute = value", repeatable
+    OPT_ADDRESS = 1u << 15,            // --address ADDRESS (a dotted quad or a host name)
+    OPT_PRODUCT = 1u << 16,            // --product NAME
+    OPT_SECRET_STDIN = 1u << 17,       // the shared secret is a line of standard input
+    OPT_ACCT_SECRET_STDIN = 1u << 18,  // the accounting secret: the next line
+    OPT_RETRIES = 1u << 19,            // --retries N
+    OPT_RETRY_MS = 1u << 20,           // --retry-ms N
+    OPT_ACCOUNTING = 1u << 21,         // --accounting forward|record|both
+    OPT_DESCRIPTION = 1u << 22,        // --description TEXT
 };
 
 // The six fields that identify a current-user record, in the order the
@@ -68,6 +76,12 @@ struct CommandLine {
     const char* profile = nullptr;
     std::vector<const char*> check_items;  // in the order given
     std::vector<const char*> reply_items;
+    const char* address = nullptr;
+    const char* product = nullptr;
+    const char* retries = nullptr;
+    const char* retry_ms = nullptr;
+    const char* accounting = nullptr;
+    const char* description = nullptr;
 };
 
 enum ParseResult {

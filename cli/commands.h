@@ -79,3 +79,21 @@ int run_user_set(const CommandLine& line, Output* output);
 int run_user_passwd(const CommandLine& line, Output* output);
 int run_user_check_password(const CommandLine& line, Output* output);
 int run_user_remove(const CommandLine& line, Output* output);
+
+// client, proxy, pool (cmd_records.cpp)
+int run_client_list(const CommandLine& line, Output* output);
+int run_client_show(const CommandLine& line, Output* output);
+int run_client_add(const CommandLine& line, Output* output);
+int run_client_set(const CommandLine& line, Output* output);
+int run_client_remove(const CommandLine& line, Output* output);
+int run_proxy_list(const CommandLine& line, Output* output);
+int run_proxy_show(const CommandLine& line, Output* output);
+int run_proxy_add(const CommandLine& line, Output* output);
+int run_proxy_set(const CommandLine& line, Output* output);
+int run_proxy_remove(const CommandLine& line, Output* output);
+int run_pool_list(const CommandLine& line, Output* output);
+int run_pool_show(const CommandLine& line, Output* output);
+int run_pool_add(const CommandLine& line, Output* output);
+int run_pool_remove(const CommandLine& line, Output* output);
+int run_pool_add_range(const CommandLine& line, Output* output);
+int run_pool_remove_range(const CommandLine& line, Output* output);

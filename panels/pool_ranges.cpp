@@ -5,6 +5,7 @@
 
 #include "api/codec.h"
 #include "attrs/value_text.h"
+#include "resources/strings.h"
 
 namespace {
 
@@ -99,4 +100,18 @@ void format_pool_range(const PoolRange& range, char* text, uint32_t text_size) {
     char address[16];
     format_dotted_address(range.start, address, sizeof address);
     snprintf(text, text_size, "%s (%u)", address, (unsigned)range.count);
+}
+
+TypedRangeResult pool_add_typed_range(PoolRanges* ranges, const char* start_text, const char* count_text) {
+    PoolRange range = {0, 0};
+    if (!parse_dotted_quad(start_text, &range.start) || !parse_range_count(count_text, &range.count))
+        return {IDS_INVALID_IP_ADDRESS, 0};
+    switch (pool_check_new_range(*ranges, range)) {
+        case RANGE_NO_ADDRESSES: return {IDS_POOL_NO_ADDRESSES, 0};
+        case RANGE_STARTS_AT_LAST: return {IDS_POOL_STARTS_AT_LAST, 0};
+        case RANGE_PASSES_LAST: return {IDS_POOL_PASSES_LAST, 0};
+        case RANGE_POOL_FULL: return {IDS_POOL_FULL, 0};
+        case RANGE_ACCEPTABLE: break;
+    }
+    return {0, pool_insert_range(ranges, range)};
 }

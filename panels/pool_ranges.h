@@ -56,6 +56,17 @@ uint32_t pool_ranges_encode(const PoolRanges& ranges, uint8_t* bytes);
 // a range and is ignored.
 uint16_t pool_ranges_decode(const uint8_t* bytes, uint32_t length, PoolRanges* ranges);
 
+// A range typed as a start address and a count, added by the rules of the
+// Add New IP Address Range dialog: `message_id` names a refusal of what was
+// typed (a start that is not a dotted quad, a count that is not a number,
+// or a range no pool may take); `status` one by the list (overlap 208, same
+// start 207, full 204). Both 0: added.
+struct TypedRangeResult {
+    uint16_t message_id;
+    uint16_t status;
+};
+TypedRangeResult pool_add_typed_range(PoolRanges* ranges, const char* start_text, const char* count_text);
+
 // The count as typed: decimal digits only, at most 4294967295.
 bool parse_range_count(const char* text, uint32_t* count);
 // "10.0.0.1 (10)", as the range list shows it.

@@ -99,19 +99,6 @@ bool run_save_prompt() {
                               pools_save, pools_revert);
 }
 
-// The message for a range the pool cannot take whatever it holds; 0 for one
-// it may.
-uint16_t range_rule_message(PoolRangeRule rule) {
-    switch (rule) {
-        case RANGE_NO_ADDRESSES: return IDS_POOL_NO_ADDRESSES;
-        case RANGE_STARTS_AT_LAST: return IDS_POOL_STARTS_AT_LAST;
-        case RANGE_PASSES_LAST: return IDS_POOL_PASSES_LAST;
-        case RANGE_POOL_FULL: return IDS_POOL_FULL;
-        case RANGE_ACCEPTABLE: break;
-    }
-    return 0;
-}
-
 void report_listed_failure(ListedFailure failure, uint16_t status) {
     report_pool_error(failure == LISTED_LIST_FULL ? POOL_STATUS_NO_MEMORY : status);
 }
@@ -207,19 +194,13 @@ bool pools_resolve_range_start(char* text, uint32_t text_size) {
 bool pools_add_range(const char* start_text, const char* count_text) {
     PoolsPanel& p = panel();
     if (!editable()) return false;
-    PoolRange range = {0, 0};
-    if (!parse_dotted_quad(start_text, &range.start) || !parse_range_count(count_text, &range.count)) {
-        show_error(p.owner, IDS_INVALID_IP_ADDRESS);
+    const TypedRangeResult result = pool_add_typed_range(&p.current.ranges, start_text, count_text);
+    if (result.message_id != 0) {
+        show_error(p.owner, result.message_id);
         return false;
     }
-    uint16_t message = range_rule_message(pool_check_new_range(p.current.ranges, range));
-    if (message != 0) {
-        show_error(p.owner, message);
-        return false;
-    }
-    uint16_t status = pool_insert_range(&p.current.ranges, range);
-    if (status != 0) {
-        report_pool_error(status);
+    if (result.status != 0) {
+        report_pool_error(result.status);
         return false;
     }
     ranges_changed();

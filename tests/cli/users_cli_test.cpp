@@ -2,56 +2,22 @@
 // database: what they print, their exit statuses, and what they store.
 #include <gtest/gtest.h>
 
-#include <stdio.h>
-
 #include <string>
 #include <vector>
 
-#include "api/session.h"
 #include "cli/cli.h"
-#include "tests/sim/sim_test_support.h"
+#include "tests/cli/cli_fixture.h"
 
 namespace {
 
 const char NATIVE[] = "++b-Native-User";
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-class UserCommands : public SimServerTest {
-protected:
-    void SetUp() override {
-        SimOptions options;
-        options.fixture_path = KEEL_DEMO_DIR "/server.fixture";
-        start(nullptr, options);
-    }
-    void TearDown() override {
-        session_reset();
-        SimServerTest::TearDown();
-    }
-    // One keelcli invocation; `input` becomes its standard input.
-    Outcome run(std::vector<std::string> arguments, const char* input = "") {
-        std::string path = write_test_file("stdin.txt", input);
-        EXPECT_NE(freopen(path.c_str(), "r", stdin), nullptr);
-        std::vector<char*> argv = {(char*)"keelcli"};
-        for (std::string& argument : arguments) argv.push_back(&argument[0]);
-        Output output;
-        int code = keelcli_main((int)argv.size(), argv.data(), &output);
-        return {code, output.out, output.err};
-    }
-    std::string stored(const char* cls, const char* object, const char* property) {
-        std::string value;
-        return sim_get_property(server, cls, object, property, &value) ? value : std::string("<missing>");
-    }
-};
+using UserCommands = CliTest;
 
 TEST_F(UserCommands, AddShowAndRefuse) {
     Outcome r = run({"user", "add", "smith", "--password", "s3cret", "--profile", "staff-vpn", "--check",
-                 "NAS-Port-Type = ISDN-Sync", "--reply", "Session-Timeout = 3600", "--reply",
-                 "Framed-IP-Address = <DIALUP-POOL>"});
+                     "NAS-Port-Type = ISDN-Sync", "--reply", "Session-Timeout = 3600", "--reply",
+                     "Framed-IP-Address = <DIALUP-POOL>"});
     ASSERT_EQ(r.code, EXIT_OK) << r.err;
     EXPECT_TRUE(sim_object_exists(server, NATIVE, "SMITH"));
     EXPECT_EQ(stored(NATIVE, "SMITH", "--User-Profile").substr(10), std::string("STAFF-VPN\0", 10));
@@ -89,9 +55,7 @@ TEST_F(UserCommands, AddShowAndRefuse) {
     for (const auto& c : refused) {
         r = run(c.arguments);
         EXPECT_EQ(r.code, c.code) << c.arguments[2];
-        if (c.err) {
-            EXPECT_EQ(r.err, c.err);
-        }
+        if (c.err) { EXPECT_EQ(r.err, c.err); }
     }
     EXPECT_FALSE(sim_object_exists(server, NATIVE, "JONES"));
     EXPECT_FALSE(sim_object_exists(server, "++n-SecurID-Prefix", "ABC<USERNAME>"));
@@ -132,7 +96,7 @@ TEST_F(UserCommands, PasswordsFromStandardInput) {
     EXPECT_EQ(r.out, "Incorrect password specified\n");
     r = run({"user", "passwd", "pbrown"}, std::string(40, 'x').c_str());
     EXPECT_EQ(r.code, EXIT_USAGE);
-    EXPECT_EQ(r.err, "keelcli: a password has at most 31 characters\n");
+    EXPECT_EQ(r.err, "keelcli: a password or secret has at most 31 characters\n");
     r = run({"user", "passwd", "<any>"}, "x\n");
     EXPECT_EQ(r.code, EXIT_USAGE);
 }

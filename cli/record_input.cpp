@@ -1,14 +1,33 @@
-#include "cli/user_input.h"
+#include "cli/record_input.h"
 
 #include <string.h>
 
 #include "api/text_field.h"
 #include "attrs/editor.h"
+#include "cli/cli.h"
 #include "cli/command_line.h"
+#include "cli/table.h"
+#include "panels/record_names.h"
+#include "platform/charset.h"
+#include "platform/prompt.h"
 #include "platform/terminal.h"
 #include "platform/wipe.h"
 
 namespace {
+
+Output* g_output = nullptr;
+
+PromptAnswer print_prompt(const PromptRequest& request) {
+    if (g_output) report_error(g_output, request.text);
+    return request.buttons == PROMPT_OK || request.buttons == PROMPT_OK_CANCEL ? ANSWER_OK : ANSWER_NO;
+}
+
+bool length_ok(char text[SECRET_TEXT_SIZE], std::string* error) {
+    if (strlen(text) <= SECRET_TEXT_LIMIT) return true;
+    secret_wipe(text, SECRET_TEXT_SIZE);
+    *error = "a password or secret has at most 31 characters";
+    return false;
+}
 
 std::string trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
@@ -76,10 +95,35 @@ bool password_from_line(const CommandLine& line, PasswordAsk ask, char text[SECR
         *error = "no password given";
         return false;
     }
-    if (strlen(text) > SECRET_TEXT_LIMIT) {
-        secret_wipe(text, SECRET_TEXT_SIZE);
-        *error = "a password has at most 31 characters";
+    return length_ok(text, error);
+}
+
+bool secret_from_stdin(char text[SECRET_TEXT_SIZE], std::string* error) {
+    if (!read_input_line(text, SECRET_TEXT_SIZE)) {
+        *error = "a secret is missing on standard input";
         return false;
     }
-    return true;
+    return length_ok(text, error);
+}
+
+std::string stored_form(const char* typed) {
+    char name[RECORD_NAME_SIZE];
+    stored_name_of_typed(typed, name, sizeof name);
+    return name;
+}
+
+std::string shown_form(const char* stored) {
+    char text[512];
+    oem_to_ansi(stored, text, sizeof text);
+    return display_text(text);
+}
+
+PromptsToOutput::PromptsToOutput(Output* output) {
+    g_output = output;
+    set_prompt_handler(print_prompt);
+}
+
+PromptsToOutput::~PromptsToOutput() {
+    set_prompt_handler(nullptr);
+    g_output = nullptr;
 }

@@ -1,6 +1,7 @@
-// What the record commands take from the command line beyond names:
-// "Attribute = value" items added to a record's lists by the editor's own
-// rules, and passwords from the options, standard input or the terminal.
+// What the record commands share: names as typed and as shown, the rules'
+// messages on stderr, "Attribute = value" items added to a record's lists
+// by the editor's own rules, and passwords and secrets from the options,
+// standard input or the terminal.
 #pragma once
 
 #include <string>
@@ -11,6 +12,19 @@
 #include "panels/scrambled_secret.h"
 
 struct CommandLine;
+struct Output;
+
+// A name as the administrator types it, as the database keeps it (upper
+// case, OEM), and a stored name as shown.
+std::string stored_form(const char* typed);
+std::string shown_form(const char* stored);
+
+// While alive, the messages the panels' rules show (a refused value, a
+// dictionary failure) go to the command's error output.
+struct PromptsToOutput {
+    explicit PromptsToOutput(Output* output);
+    ~PromptsToOutput();
+};
 
 // Adds each "Attribute = value" item to the list of `kind` as the Add New
 // Attribute dialog would; "<NAME>" names an address pool where the
@@ -26,3 +40,7 @@ enum PasswordAsk { ASK_NOTHING, ASK_ONCE, ASK_TWICE };
 // The password the options give: --password, --password-stdin, or as
 // `ask` says. False when none is given, or the two typings differ.
 bool password_from_line(const CommandLine& line, PasswordAsk ask, char text[SECRET_TEXT_SIZE], std::string* error);
+
+// --secret-stdin and --acct-secret-stdin: a line of standard input each, in
+// that order. False when a line is missing or too long.
+bool secret_from_stdin(char text[SECRET_TEXT_SIZE], std::string* error);
