@@ -11,6 +11,7 @@
 #include "api/codec.h"
 #include "api/db.h"
 #include "api/session.h"
+#include "bench/bench_server.h"
 #include "platform/transport.h"
 #include "sim/sim.h"
 
@@ -20,11 +21,7 @@ SimServer* g_server = nullptr;
 
 void start_server() {
     if (g_server) return;
-    static char dir[] = "/tmp/keelbench.XXXXXX";
-    if (!mkdtemp(dir)) abort();
-    setenv("KEEL_PIPE_DIR", dir, 1);
-    SimOptions options;
-    if (sim_start(options, &g_server) != 0) abort();
+    g_server = start_bench_server();
     if (sim_apply(g_server, "object Client NAS1\nproperty IPAddress hex \"0a000001\"\n") != 0) abort();
 }
 

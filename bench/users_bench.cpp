@@ -14,6 +14,7 @@
 #include "api/db_lists.h"
 #include "api/requests.h"
 #include "api/session.h"
+#include "bench/bench_server.h"
 #include "panels/user_record.h"
 #include "sim/sim.h"
 
@@ -24,11 +25,7 @@ SimServer* g_server = nullptr;
 
 void start_server() {
     if (g_server) return;
-    static char dir[] = "/tmp/keelbench.XXXXXX";
-    if (!mkdtemp(dir)) abort();
-    setenv("KEEL_PIPE_DIR", dir, 1);
-    SimOptions options;
-    if (sim_start(options, &g_server) != 0) abort();
+    g_server = start_bench_server();
     std::string fixture;
     char line[64];
     for (int i = 0; i < USER_COUNT; ++i) {

@@ -22,6 +22,15 @@ void secret_fields_read(HWND dialog, char text[SECRET_TEXT_SIZE]);
 void secret_fields_swap(HWND dialog);
 // Empties both fields and ends the dialog.
 void secret_fields_finish(HWND dialog, INT_PTR result);
+// The commands both dialogs take alike: Unmask, Set (and Enter) ending with
+// IDOK, Validate ending with IDCANCEL, Cancel; Set and Validate hand the
+// visible text to the dialog's own action. False for any other command.
+struct SecretFieldActions {
+    void (*set)(HWND dialog, void* context, const char* text);
+    void (*validate)(HWND dialog, void* context, const char* text);
+    void* context;
+};
+bool secret_fields_command(HWND dialog, WPARAM wparam, const SecretFieldActions& actions);
 
 // An Add New ... dialog from `template_id` (controls IDC_ADD_NAME and
 // IDC_ADD_ANY): true on OK with the typed name in `name`; the check box

@@ -23,34 +23,19 @@ void init_dialog(HWND dialog, SecretDialog* state) {
     secret_wipe(start.shown, sizeof start.shown);
 }
 
+void set_secret(HWND, void* context, const char* text) { secret_set(((SecretDialog*)context)->secret, text); }
+
+void check_secret(HWND dialog, void* context, const char* text) {
+    validate_secret(dialog, *((SecretDialog*)context)->secret, text);
+}
+
 INT_PTR CALLBACK secret_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
     SecretDialog* state = (SecretDialog*)dialog_state(dialog, message, lparam);
     switch (message) {
         case WM_INITDIALOG: init_dialog(dialog, state); return FALSE;  // the focus is set
-        case WM_COMMAND: {
-            if (!state) break;
-            char text[SECRET_TEXT_SIZE];
-            switch (LOWORD(wparam)) {
-                case IDC_SECRET_UNMASK:
-                    if (HIWORD(wparam) == BN_CLICKED) secret_fields_swap(dialog);
-                    return TRUE;
-                case IDOK:  // Enter
-                case IDC_SECRET_SET:
-                    secret_fields_read(dialog, text);
-                    secret_set(state->secret, text);
-                    secret_wipe(text, sizeof text);
-                    secret_fields_finish(dialog, IDOK);
-                    return TRUE;
-                case IDC_SECRET_VALIDATE:
-                    secret_fields_read(dialog, text);
-                    validate_secret(dialog, *state->secret, text);
-                    secret_wipe(text, sizeof text);
-                    secret_fields_finish(dialog, IDCANCEL);
-                    return TRUE;
-                case IDCANCEL: secret_fields_finish(dialog, IDCANCEL); return TRUE;
-            }
+        case WM_COMMAND:
+            if (state) return secret_fields_command(dialog, wparam, {set_secret, check_secret, state}) ? TRUE : FALSE;
             break;
-        }
     }
     return FALSE;
 }
@@ -83,6 +68,30 @@ void secret_fields_swap(HWND dialog) {
     secret_wipe(text, sizeof text);
     ShowWindow(GetDlgItem(dialog, hidden), SW_HIDE);
     ShowWindow(GetDlgItem(dialog, shown), SW_SHOW);
+}
+
+bool secret_fields_command(HWND dialog, WPARAM wparam, const SecretFieldActions& actions) {
+    char text[SECRET_TEXT_SIZE];
+    switch (LOWORD(wparam)) {
+        case IDC_SECRET_UNMASK:
+            if (HIWORD(wparam) == BN_CLICKED) secret_fields_swap(dialog);
+            return true;
+        case IDOK:  // Enter
+        case IDC_SECRET_SET:
+            secret_fields_read(dialog, text);
+            actions.set(dialog, actions.context, text);
+            secret_wipe(text, sizeof text);
+            secret_fields_finish(dialog, IDOK);
+            return true;
+        case IDC_SECRET_VALIDATE:
+            secret_fields_read(dialog, text);
+            actions.validate(dialog, actions.context, text);
+            secret_wipe(text, sizeof text);
+            secret_fields_finish(dialog, IDCANCEL);
+            return true;
+        case IDCANCEL: secret_fields_finish(dialog, IDCANCEL); return true;
+    }
+    return false;
 }
 
 void secret_fields_finish(HWND dialog, INT_PTR result) {

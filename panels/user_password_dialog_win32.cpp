@@ -21,32 +21,17 @@ void init_dialog(HWND dialog) {
     secret_wipe(start.text, sizeof start.text);
 }
 
+void set_password(HWND dialog, void*, const char* text) {
+    users_set_password(text, IsDlgButtonChecked(dialog, IDC_PASSWORD_PAP_ONLY) == BST_CHECKED);
+}
+
+void check_password(HWND, void*, const char* text) { users_validate_password(text); }
+
 INT_PTR CALLBACK password_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG: init_dialog(dialog); return FALSE;  // the focus is set
-        case WM_COMMAND: {
-            char text[SECRET_TEXT_SIZE];
-            switch (LOWORD(wparam)) {
-                case IDC_SECRET_UNMASK:
-                    if (HIWORD(wparam) == BN_CLICKED) secret_fields_swap(dialog);
-                    return TRUE;
-                case IDOK:  // Enter
-                case IDC_SECRET_SET:
-                    secret_fields_read(dialog, text);
-                    users_set_password(text, IsDlgButtonChecked(dialog, IDC_PASSWORD_PAP_ONLY) == BST_CHECKED);
-                    secret_wipe(text, sizeof text);
-                    secret_fields_finish(dialog, IDOK);
-                    return TRUE;
-                case IDC_SECRET_VALIDATE:
-                    secret_fields_read(dialog, text);
-                    users_validate_password(text);
-                    secret_wipe(text, sizeof text);
-                    secret_fields_finish(dialog, IDCANCEL);
-                    return TRUE;
-                case IDCANCEL: secret_fields_finish(dialog, IDCANCEL); return TRUE;
-            }
-            break;
-        }
+        case WM_COMMAND:
+            return secret_fields_command(dialog, wparam, {set_password, check_password, nullptr}) ? TRUE : FALSE;
     }
     return FALSE;
 }
