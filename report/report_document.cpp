@@ -17,6 +17,7 @@
 #include "panels/profile_link.h"
 #include "panels/proxy_record.h"
 #include "panels/user_types.h"
+#include "platform/local_time.h"
 #include "resources/strings.h"
 
 namespace {
@@ -336,4 +337,26 @@ bool write_report(ReportWriter* writer, const ReportHeading& heading, const Repo
     }
     raw(writer, "\\par \\par }\n");
     return !writer->failed;
+}
+
+bool report_moment_texts(uint32_t seconds, char date[16], char time[16]) {
+    CivilTime local;
+    if (!utc_to_local(seconds, &local)) return false;
+    snprintf(date, 16, "%02d/%02d/%02d", (int)local.month, (int)local.day, (int)(local.year % 100));
+    snprintf(time, 16, "%02d:%02d:%02d", (int)local.hour, (int)local.minute, (int)local.second);
+    return true;
+}
+
+static bool write_to_file(void* file, const char* bytes, uint32_t length) {
+    return fwrite(bytes, 1, length, (FILE*)file) == length;
+}
+
+ReportFileResult write_report_file(const char* path, const ReportHeading& heading, const ReportSelection& selection) {
+    FILE* file = fopen(path, "wb");
+    if (!file) return REPORT_CREATE_FAILED;
+    ReportWriter writer;
+    report_writer_start(&writer, write_to_file, file);
+    bool written = write_report(&writer, heading, selection);
+    written = fclose(file) == 0 && written;
+    return written ? REPORT_WRITTEN : REPORT_WRITE_FAILED;
 }

@@ -14,3 +14,12 @@ struct ReportHeading {
 // Writes the whole document. A failed database read is reported and ends
 // its section only; false when a write failed (the file is then incomplete).
 bool write_report(ReportWriter* writer, const ReportHeading& heading, const ReportSelection& selection);
+
+// The heading's date and time texts for a moment (seconds since 1970, UTC),
+// in local time; false when the system cannot convert it.
+bool report_moment_texts(uint32_t seconds, char date[16], char time[16]);
+
+enum ReportFileResult { REPORT_WRITTEN, REPORT_CREATE_FAILED, REPORT_WRITE_FAILED };
+// The document into a new file at `path` (an existing one is replaced). A
+// failed write leaves the file as far as it got.
+ReportFileResult write_report_file(const char* path, const ReportHeading& heading, const ReportSelection& selection);

@@ -1,6 +1,7 @@
 #include "shell/main_window_win32.h"
 
 #include "api/session.h"
+#include "report/report_win32.h"
 #include "resources/shell_ids.h"
 #include "shell/access_gate.h"
 #include "shell/dialogs_win32.h"
@@ -90,6 +91,8 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPAR
                 case IDM_HELP_F1: help_show(0); return TRUE;
                 case IDM_VENDOR_INFO: help_vendor_info(); return TRUE;
                 case IDM_ABOUT: about_dialog_run(window); return TRUE;
+                case IDM_SETTINGS: report_settings_dialog_run(window); return TRUE;
+                case IDM_REPORT: report_command_run(window, server_connection().server_name); return TRUE;
             }
             return TRUE;  // Escape (IDCANCEL) does not close the main window
         }

@@ -1,0 +1,27 @@
+// The Radius Administrator Settings and Report Selections dialogs. Read by
+// the resource compiler too, so plain #defines only.
+#ifndef KEEL_REPORT_REPORT_IDS_H
+#define KEEL_REPORT_REPORT_IDS_H
+
+#define IDD_REPORT_SETTINGS 9620
+#define IDD_REPORT_SELECTIONS 9621
+
+// Settings.
+#define IDC_REPORT_VIEWER 1108
+#define IDC_REPORT_BROWSE 1109
+#define IDC_REPORT_FILENAME 1118
+
+// Selections.
+#define IDC_REPORT_ALL 1106
+#define IDC_REPORT_SELECTED 1107
+#define IDC_REPORT_RAS_CLIENTS 1110
+#define IDC_REPORT_PROXIES 1116
+#define IDC_REPORT_USERS 1093
+#define IDC_REPORT_PROFILES 1117
+#define IDC_REPORT_POOLS 1118
+#define IDC_REPORT_ACCESS 1113
+#define IDC_REPORT_CONFIGURATION 1114
+#define IDC_REPORT_STATISTICS 1115
+#define IDC_REPORT_CURRENT_USERS 1068
+
+#endif
