@@ -11,7 +11,7 @@ const PanelEntry ENTRIES[] = {
     {IDC_PANEL_SERVERS, IDD_SERVERS, servers_page_proc, "servers"},
     {IDC_PANEL_RAS_CLIENTS, IDD_RAS_CLIENTS, clients_page_proc, "ras-clients"},
     {IDC_PANEL_USERS, IDD_USERS, empty_page_proc, "users"},
-    {IDC_PANEL_PROFILES, IDD_PROFILES, empty_page_proc, "profiles"},
+    {IDC_PANEL_PROFILES, IDD_PROFILES, profiles_page_proc, "profiles"},
     {IDC_PANEL_PROXY, IDD_PROXY, proxies_page_proc, "proxy"},
     {IDC_PANEL_ADDRESS_POOLS, IDD_ADDRESS_POOLS, pools_page_proc, "address-pools"},
     {IDC_PANEL_ACCESS, IDD_ACCESS, admins_page_proc, "access"},
