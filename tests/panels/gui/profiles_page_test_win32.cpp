@@ -186,6 +186,25 @@ TEST_F(ProfilesPage, RemovalRefusedWhileLinkedThenAllowed) {
     EXPECT_EQ(g_users_resets, std::vector<LPARAM>{PROFILE_LIST_CHANGED});
 }
 
+TEST_F(ProfilesPage, KeysReachTheListPages) {
+    // Tab from the strip enters the page it shows.
+    SetFocus(control(IDC_PROFILE_TABS));
+    press_key(VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(list_page(RETURN_LIST), IDC_ATTR_LIST));
+    // Enter on a row is Edit: the Change dialog for the selected row.
+    std::string title;
+    when_dialog_opens([&](HWND dialog) {
+        char text[200] = "";
+        GetWindowTextA(dialog, text, sizeof text);
+        title = text;
+        SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    });
+    press_key(VK_RETURN);
+    pump();
+    EXPECT_EQ(title, "Change Framed-IP-Address");
+    EXPECT_FALSE(IsWindowEnabled(control(IDC_PROFILE_SAVE)));
+}
+
 TEST_F(ProfilesPage, TheSavePromptAndReset) {
     std::vector<std::string> before = rows(RETURN_LIST);
     ASSERT_FALSE(before.empty());
