@@ -33,16 +33,13 @@ INT_PTR CALLBACK users_spy(HWND page, UINT message, WPARAM wparam, LPARAM lparam
     return g_users_proc ? g_users_proc(page, message, wparam, lparam) : FALSE;
 }
 
-// A choice in a list or combo box of a dialog, announced as a click announces it.
-void choose(HWND dialog, int id, const char* text) {
-    HWND control = GetDlgItem(dialog, id);
-    char name[16] = "";
-    GetClassNameA(control, name, sizeof name);
-    bool combo = _stricmp(name, "ComboBox") == 0;
-    LRESULT at = SendMessageA(control, combo ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)text);
-    ASSERT_NE(at, -1) << text;
-    SendMessageA(control, combo ? CB_SETCURSEL : LB_SETCURSEL, (WPARAM)at, 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, combo ? CBN_SELCHANGE : LBN_SELCHANGE), (LPARAM)control);
+// The entry of a list box (or, with `combo`, a combo box) that starts with
+// `text`, chosen and announced to the dialog as a click announces it.
+void choose(HWND dialog, int id, const char* text, bool combo = false) {
+    LRESULT at = SendDlgItemMessageA(dialog, id, combo ? CB_SELECTSTRING : LB_SELECTSTRING, (WPARAM)-1, (LPARAM)text);
+    ASSERT_NE(at, combo ? CB_ERR : LB_ERR) << text;
+    WORD code = combo ? CBN_SELCHANGE : LBN_SELCHANGE;
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), (LPARAM)GetDlgItem(dialog, id));
 }
 
 class ProfilesPage : public ConsoleTest {
@@ -140,7 +137,7 @@ TEST_F(ProfilesPage, AddEditBothListsSaveAndRemove) {
     EXPECT_FALSE(IsWindowVisible(list_page(RETURN_LIST)));
     when_dialog_opens([&](HWND dialog) {
         choose(dialog, IDC_ADD_ATTRIBUTES, "Service-Type");
-        choose(dialog, IDC_VALUE_NAMES, "Framed-User");
+        choose(dialog, IDC_VALUE_NAMES, "Framed-User", true);
         SendMessageA(GetDlgItem(dialog, IDC_ADD_ATTRIBUTE_ADD), BM_CLICK, 0, 0);
         SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
     });
