@@ -176,8 +176,8 @@ void profiles_reset() {
     ProfilesPanel& p = panel();
     name_list_free(&p.names);
     attribute_panel_clear(&p.record);
-    // The next connection may be to a server with another dictionary.
-    dictionary_free(program_dictionary());
+    // The program's dictionary is the users panel's to forget: it may be
+    // showing a user read with it when an import resets every panel.
     ProfilesPanel kept = p;
     p = empty_panel();
     p.owner = kept.owner;

@@ -64,6 +64,7 @@ protected:
     void close() {
         profiles_reset();
         profiles_set_users_notice(nullptr, nullptr);
+        dictionary_free(program_dictionary());
         notices.clear();
         prompt.asked.clear();
         prompt.answers.clear();
@@ -115,6 +116,16 @@ TEST_F(ProfilesTest, NoProfilesLeaveNothingToEdit) {
     EXPECT_FALSE(controls.save_enabled);
     profiles_remove();
     EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ProfilesTest, WithoutADictionaryTheListsAreShownButNotEdited) {
+    open_session(PROFILES.c_str());  // the server holds no dictionary
+    profiles_reset();
+    profiles_activate();
+    EXPECT_STREQ(record().object_name, "DIALUP");
+    EXPECT_EQ(record().return_list.count, 1u);
+    EXPECT_FALSE(profiles_controls().lists_enabled);
+    EXPECT_TRUE(profiles_controls().remove_enabled);
 }
 
 TEST_F(ProfilesTest, AddingCreatesTheProfileAtOnceAndTellsTheUsersPanel) {
