@@ -1,10 +1,10 @@
 #include "panels/attribute_lists_host_win32.h"
 
+#include <commctrl.h>
+
 #include "api/db_lists.h"
 #include "panels/pool_record.h"
 #include "resources/strings.h"
-#include "shell/tab_control_win32.h"
-#include "shell/tab_strip.h"
 
 namespace {
 
@@ -12,26 +12,6 @@ const int CHECK_TAB = 0;
 const int RETURN_TAB = 1;
 
 int tab_of(ListKind kind) { return kind.list_bit == ATTR_CHECK ? CHECK_TAB : RETURN_TAB; }
-
-// The body of the tab strip in the panel page's coordinates, a little inside
-// its outline: the tab row is as high as the strip makes it for its font.
-RECT body_of(HWND panel_page, HWND tab) {
-    RECT area;
-    GetWindowRect(tab, &area);
-    MapWindowPoints(nullptr, panel_page, (POINT*)&area, 2);
-    HDC dc = GetDC(tab);
-    HGDIOBJ old = SelectObject(dc, (HFONT)SendMessageA(tab, WM_GETFONT, 0, 0));
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(tab, dc);
-    const int inset = 5;
-    area.top += tab_height_for_font(metrics.tmHeight, metrics.tmExternalLeading) + inset;
-    area.left += inset;
-    area.right -= inset;
-    area.bottom -= inset;
-    return area;
-}
 
 void show_tab(AttributeListsHost* host, int shown) {
     for (int i = 0; i < 2; ++i) ShowWindow(host->pages[i], i == shown ? SW_SHOW : SW_HIDE);
@@ -42,18 +22,24 @@ void show_tab(AttributeListsHost* host, int shown) {
 bool attribute_lists_host_create(AttributeListsHost* host, HWND panel_page, int tab_id, int first_page_id,
                                  const AttributeListsSetup& setup) {
     host->tab = GetDlgItem(panel_page, tab_id);
-    SendMessageA(host->tab, TAB_SET_COUNT, 2, 0);
-    SendMessageA(host->tab, TAB_SET_TEXT, CHECK_TAB, (LPARAM)string_text(IDS_CHECK_LIST_TAB));
-    SendMessageA(host->tab, TAB_SET_TEXT, RETURN_TAB, (LPARAM)string_text(IDS_RETURN_LIST_TAB));
-    RECT body = body_of(panel_page, host->tab);
+    const uint16_t labels[2] = {IDS_CHECK_LIST_TAB, IDS_RETURN_LIST_TAB};
+    for (int i = 0; i < 2; ++i) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = (char*)string_text(labels[i]);
+        SendMessageA(host->tab, TCM_INSERTITEMA, (WPARAM)i, (LPARAM)&item);
+    }
+    RECT area;
+    GetWindowRect(host->tab, &area);
+    MapWindowPoints(nullptr, panel_page, (POINT*)&area, 2);
+    SendMessageA(host->tab, TCM_ADJUSTRECT, FALSE, (LPARAM)&area);
     const ListKind kinds[2] = {CHECK_LIST, RETURN_LIST};
     HWND after = host->tab;
     for (int i = 0; i < 2; ++i) {
         host->setups[i] = {setup.record, kinds[i], setup.dictionary, setup.context, setup.modified, list_pool_names};
         host->pages[i] = attribute_page_create(panel_page, first_page_id + i, &host->setups[i]);
         if (!host->pages[i]) return false;
-        // Right after the strip in the tab order; the strip leaves its body unpainted.
-        SetWindowPos(host->pages[i], after, body.left, body.top, body.right - body.left, body.bottom - body.top,
+        SetWindowPos(host->pages[i], after, area.left, area.top, area.right - area.left, area.bottom - area.top,
                      SWP_NOACTIVATE);
         after = host->pages[i];
     }
@@ -69,17 +55,17 @@ void attribute_lists_host_enable(const AttributeListsHost& host, bool editable) 
     for (HWND page : host.pages) attribute_page_enable(page, editable);
 }
 
-bool attribute_lists_host_command(AttributeListsHost* host, int id, int code) {
-    if (!host->tab || id != GetDlgCtrlID(host->tab)) return false;
-    if (code == TAB_SELECTION_CHANGED) {
-        LRESULT selected = SendMessageA(host->tab, TAB_GET_SELECTION, 0, 0);
+bool attribute_lists_host_notify(AttributeListsHost* host, const NMHDR* header) {
+    if (!host->tab || header->hwndFrom != host->tab) return false;
+    if (header->code == TCN_SELCHANGE) {
+        LRESULT selected = SendMessageA(host->tab, TCM_GETCURSEL, 0, 0);
         if (selected == CHECK_TAB || selected == RETURN_TAB) show_tab(host, (int)selected);
     }
     return true;
 }
 
 void attribute_lists_host_show(AttributeListsHost* host, ListKind kind) {
-    SendMessageA(host->tab, TAB_SET_SELECTION, (WPARAM)tab_of(kind), 0);
+    SendMessageA(host->tab, TCM_SETCURSEL, (WPARAM)tab_of(kind), 0);
     show_tab(host, tab_of(kind));
 }
 

@@ -1,8 +1,8 @@
-// The two attribute list pages of a users or profiles panel: a TabControl
-// of the panel's template chooses between the check-list page and the
-// return-list page, which lie in its body. The list pages themselves handle
-// Ins, Edit, Del and the arrows, and the Insert, Enter and Delete keys of
-// their lists.
+// The two attribute list pages of a users or profiles panel: a tab control
+// ("SysTabControl32") of the panel's template chooses between the
+// check-list page and the return-list page, which lie in its display area.
+// The list pages themselves handle Ins, Edit, Del and the arrows, and the
+// Insert, Enter and Delete keys of their lists.
 #pragma once
 
 #include <windows.h>
@@ -28,19 +28,19 @@ struct AttributeListsSetup {
 };
 
 // At the panel page's WM_INITDIALOG: names the two tabs, creates both pages
-// over the body of the TabControl `tab_id` (control ids first_page_id and
-// first_page_id + 1, next in the tab order after the tab strip), and shows
-// the return list. The pages offer the server's address pools. False when a
-// page cannot be created.
+// over the display area of the tab control `tab_id` (control ids
+// first_page_id and first_page_id + 1, next in the tab order after the
+// tabs), and shows the return list. The pages offer the server's address
+// pools. False when a page cannot be created.
 bool attribute_lists_host_create(AttributeListsHost* host, HWND panel_page, int tab_id, int first_page_id,
                                  const AttributeListsSetup& setup);
 // Both pages refill their rows from the record (after a load, reset or merge).
 void attribute_lists_host_refresh(const AttributeListsHost& host);
 // Whether the lists may be edited at all.
 void attribute_lists_host_enable(const AttributeListsHost& host, bool editable);
-// A WM_COMMAND of the panel page: true when it was the tab strip's (its
-// chosen page is then shown).
-bool attribute_lists_host_command(AttributeListsHost* host, int id, int code);
+// A WM_NOTIFY of the panel page: true when it was the tab control's (a
+// change of tab shows the chosen page).
+bool attribute_lists_host_notify(AttributeListsHost* host, const NMHDR* header);
 // Shows the page of one list and selects its tab.
 void attribute_lists_host_show(AttributeListsHost* host, ListKind kind);
 // The page of one list.

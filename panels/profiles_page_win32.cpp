@@ -1,6 +1,7 @@
 // The profiles panel, page 4: hands every change of its controls to the
 // model of profiles.cpp and redraws the controls from the model's state.
-// The two attribute list pages edit the model's record directly.
+// The two attribute list pages edit the model's record directly. Whoever
+// hosts the page connects the model's notices to the users panel.
 #include <windows.h>
 
 #include "panels/attribute_lists_host_win32.h"
@@ -8,8 +9,6 @@
 #include "panels/pages_win32.h"
 #include "panels/profiles.h"
 #include "panels/profiles_ids.h"
-#include "resources/shell_ids.h"
-#include "shell/subdlg_win32.h"
 #include "ui/page_win32.h"
 
 namespace {
@@ -59,13 +58,6 @@ void lists_changed(void* page) {
     refresh((HWND)page);
 }
 
-// The users panel is a sibling page in the main window's page host; it acts
-// on the notice the next time it is shown.
-void tell_users_page(void* page, uint32_t argument) {
-    HWND host = GetParent((HWND)page);
-    panel_send(subdlg_page(host, IDC_PANEL_USERS - IDC_PANEL_FIRST + 1), PANEL_RESET, (LPARAM)argument);
-}
-
 void add_clicked(HWND page) {
     if (!profiles_begin_add()) return;
     refresh(page);  // the save prompt may have changed the record
@@ -76,7 +68,6 @@ void add_clicked(HWND page) {
 void init_page(HWND page) {
     profiles_reset();
     profiles_set_owner(GetAncestor(page, GA_ROOT));
-    profiles_set_users_notice(tell_users_page, page);
     g_page = ProfilesPage();
     AttributeListsSetup setup = {&profiles_panel().record.current, program_dictionary(), page, lists_changed};
     attribute_lists_host_create(&g_page.lists, page, IDC_PROFILE_TABS, IDC_PROFILE_LIST_PAGES, setup);
@@ -88,7 +79,6 @@ const RecordPage PROFILES_PAGE = {HELP_CONTEXT_PROFILES, profiles_activate, prof
                                   refresh};
 
 bool handle_control(HWND page, int id, int code) {
-    if (attribute_lists_host_command(&g_page.lists, id, code)) return true;
     switch (id) {
         case IDC_PROFILE_LIST: {
             if (code != LBN_SELCHANGE) return true;
@@ -129,6 +119,7 @@ INT_PTR CALLBACK profiles_page_proc(HWND page, UINT message, WPARAM wparam, LPAR
             if (g_page.updating) return TRUE;
             return handle_control(page, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
         }
+        case WM_NOTIFY: return attribute_lists_host_notify(&g_page.lists, (const NMHDR*)lparam) ? TRUE : FALSE;
         case WM_DESTROY: profiles_set_users_notice(nullptr, nullptr); return FALSE;
     }
     return FALSE;

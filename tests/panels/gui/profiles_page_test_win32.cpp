@@ -5,6 +5,7 @@
 // users page receives.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,7 +17,6 @@
 #include "resources/shell_ids.h"
 #include "shell/main_window_win32.h"
 #include "shell/subdlg_win32.h"
-#include "shell/tab_control_win32.h"
 #include "tests/shell/gui/console_fixture_win32.h"
 #include "tests/support/dialog_driver_win32.h"
 #include "ui/attribute_editor_ids.h"
@@ -104,7 +104,7 @@ TEST_F(ProfilesPage, AddEditBothListsSaveAndRemove) {
     // The return list is the page shown first.
     EXPECT_TRUE(IsWindowVisible(list_page(RETURN_LIST)));
     EXPECT_FALSE(IsWindowVisible(list_page(CHECK_LIST)));
-    EXPECT_EQ(SendMessageA(control(IDC_PROFILE_TABS), TAB_GET_SELECTION, 0, 0), 1);
+    EXPECT_EQ(SendMessageA(control(IDC_PROFILE_TABS), TCM_GETCURSEL, 0, 0), 1);
     EXPECT_FALSE(enabled(IDC_PROFILE_SAVE));
 
     when_dialog_opens([&](HWND dialog) {
