@@ -9,6 +9,7 @@
 #include "panels/clients_ids.h"
 #include "panels/dialog_ids.h"
 #include "panels/pools_ids.h"
+#include "panels/profiles_ids.h"
 #include "panels/proxies_ids.h"
 #include "panels/users_ids.h"
 #include "resources/shell_ids.h"
@@ -251,6 +252,34 @@ void choose_pool_value() {
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_VALUE_POOLS, CBN_SELCHANGE), (LPARAM)pools);
 }
 
+HWND profiles_page() { return subdlg_page(panel_host(), IDC_PANEL_PROFILES - 200); }
+
+void show_profiles() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_PROFILES), BM_CLICK, 0, 0); }
+
+// DIALUP-STANDARD: the richest return list of the demo profiles.
+void select_dialup_profile() {
+    HWND list = GetDlgItem(profiles_page(), IDC_PROFILE_LIST);
+    LRESULT at = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "DIALUP-STANDARD");
+    if (at < 0) return;
+    SendMessageA(list, LB_SETCURSEL, (WPARAM)at, 0);
+    SendMessageA(profiles_page(), WM_COMMAND, MAKEWPARAM(IDC_PROFILE_LIST, LBN_SELCHANGE), (LPARAM)list);
+}
+
+// The check list's tab, chosen from the keyboard as the administrator would.
+void show_profile_check_list() {
+    HWND tabs = GetDlgItem(profiles_page(), IDC_PROFILE_TABS);
+    SetFocus(tabs);
+    SendMessageA(tabs, WM_KEYDOWN, VK_LEFT, 0);
+}
+
+// Returns when a later step closes the dialog.
+void open_add_profile() { SendMessageA(GetDlgItem(profiles_page(), IDC_PROFILE_ADD), BM_CLICK, 0, 0); }
+
+void type_profile_name() {
+    HWND dialog = tour_front_dialog();
+    if (dialog) SetDlgItemTextA(dialog, IDC_ADD_NAME, "sales");
+}
+
 HWND access_page() { return subdlg_page(panel_host(), IDC_PANEL_ACCESS - 200); }
 
 void show_access() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_ACCESS), BM_CLICK, 0, 0); }
@@ -389,6 +418,15 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, open_add_range, false},
     {nullptr, type_range, false},
     {"address-pools-add-range", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, show_profiles, false},
+    {nullptr, select_dialup_profile, false},
+    {"profiles-return-list", nullptr, false},
+    {nullptr, show_profile_check_list, false},
+    {"profiles-check-list", nullptr, false},
+    {nullptr, open_add_profile, false},
+    {nullptr, type_profile_name, false},
+    {"profiles-add", nullptr, false},
     {nullptr, close_front_dialog, false},
     {nullptr, open_attribute_pages, false},
     {nullptr, select_subtracted_filter, false},
