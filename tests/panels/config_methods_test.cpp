@@ -8,20 +8,12 @@
 #include "panels/auth_methods.h"
 #include "panels/config.h"
 #include "panels/rejection_messages.h"
+#include "tests/panels/panel_fixture.h"
 
 namespace {
 
 const uint16_t NT = 4;           // the NT server's platform mask
 const uint32_t ALL_OPTIONS = 3;  // domain and host accounts
-
-std::string order_bytes(std::initializer_list<uint16_t> words) {
-    std::string bytes;
-    for (uint16_t word : words) {
-        bytes.push_back((char)(word & 0xFF));
-        bytes.push_back((char)(word >> 8));
-    }
-    return bytes;
-}
 
 // "0 6 | 7": the active codes, a bar, the inactive ones.
 std::string listed(const MethodList& methods) {
@@ -53,13 +45,13 @@ TEST(AuthOrder, StoredOrdersReadAsMethodLists) {
         const char* methods;
     } cases[] = {
         {"none stored", "", false, NT, ALL_OPTIONS, "0 6 7 8 9 10 |"},
-        {"the demo's", order_bytes({7, 0, 6, 7, 8, 10, 11, 12}), true, NT, ALL_OPTIONS, "0 6 7 8 10 | 9"},
-        {"only prefix and suffix", order_bytes({2, 11, 12}), true, NT, ALL_OPTIONS, "| 0 6 7 8 9 10"},
-        {"an empty order", order_bytes({0}), true, NT, ALL_OPTIONS, "| 0 6 7 8 9 10"},
-        {"a count past the bytes", order_bytes({100, 9, 0}), true, NT, ALL_OPTIONS, "9 0 | 6 7 8 10"},
-        {"repeats", order_bytes({3, 6, 6, 0}), true, NT, ALL_OPTIONS, "6 0 | 7 8 9 10"},
-        {"unknown and unoffered", order_bytes({3, 99, 1, 10}), true, NT, ALL_OPTIONS, "10 | 0 6 7 8 9"},
-        {"no host accounts", order_bytes({2, 8, 0}), true, NT, 1, "0 | 6 7 10"},
+        {"the demo's", le16_words({7, 0, 6, 7, 8, 10, 11, 12}), true, NT, ALL_OPTIONS, "0 6 7 8 10 | 9"},
+        {"only prefix and suffix", le16_words({2, 11, 12}), true, NT, ALL_OPTIONS, "| 0 6 7 8 9 10"},
+        {"an empty order", le16_words({0}), true, NT, ALL_OPTIONS, "| 0 6 7 8 9 10"},
+        {"a count past the bytes", le16_words({100, 9, 0}), true, NT, ALL_OPTIONS, "9 0 | 6 7 8 10"},
+        {"repeats", le16_words({3, 6, 6, 0}), true, NT, ALL_OPTIONS, "6 0 | 7 8 9 10"},
+        {"unknown and unoffered", le16_words({3, 99, 1, 10}), true, NT, ALL_OPTIONS, "10 | 0 6 7 8 9"},
+        {"no host accounts", le16_words({2, 8, 0}), true, NT, 1, "0 | 6 7 10"},
         {"a NetWare server", "", false, 2, 0, "0 1 2 3 4 5 10 |"},
         {"one byte", std::string("\x01", 1), true, NT, ALL_OPTIONS, "0 6 7 8 9 10 |"},
     };
@@ -72,10 +64,10 @@ TEST(AuthOrder, SecurIdIsStoredWithItsPrefixAndSuffix) {
         std::string stored;
         std::string written;
     } cases[] = {
-        {order_bytes({2, 0, 10}), order_bytes({4, 0, 10, 11, 12})},
-        {order_bytes({3, 10, 11, 12}), order_bytes({3, 10, 11, 12})},
-        {order_bytes({2, 6, 0}), order_bytes({2, 6, 0})},
-        {order_bytes({0}), order_bytes({0})},
+        {le16_words({2, 0, 10}), le16_words({4, 0, 10, 11, 12})},
+        {le16_words({3, 10, 11, 12}), le16_words({3, 10, 11, 12})},
+        {le16_words({2, 6, 0}), le16_words({2, 6, 0})},
+        {le16_words({0}), le16_words({0})},
     };
     for (const auto& c : cases) {
         uint8_t out[AUTH_ORDER_BYTES_MAX];
@@ -89,7 +81,7 @@ TEST(AuthOrder, SecurIdIsStoredWithItsPrefixAndSuffix) {
 
 TEST(AuthOrder, TheArrowsAndActivation) {
     // "0 6 7 8 10 | 9" from the demo's order.
-    const std::string demo = order_bytes({5, 0, 6, 7, 8, 10});
+    const std::string demo = le16_words({5, 0, 6, 7, 8, 10});
     const struct {
         const char* what;
         uint32_t (*step)(MethodList*, uint32_t);
@@ -129,9 +121,7 @@ TEST(DaysField, ZeroToThreeDigits) {
     for (const auto& c : cases) {
         uint32_t days = 12345;
         EXPECT_EQ(log_days_value(c.text, &days), c.taken) << c.text;
-        if (c.taken) {
-            EXPECT_EQ(days, c.days) << c.text;
-        }
+        if (c.taken) { EXPECT_EQ(days, c.days) << c.text; }
     }
 }
 

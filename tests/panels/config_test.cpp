@@ -12,15 +12,6 @@ namespace {
 const uint16_t NT = 4;
 const uint32_t DEMO_OPTIONS = 0x0F;
 
-std::string words(std::initializer_list<uint16_t> values) {
-    std::string bytes;
-    for (uint16_t value : values) {
-        bytes.push_back((char)(value & 0xFF));
-        bytes.push_back((char)(value >> 8));
-    }
-    return bytes;
-}
-
 std::string hex_of(const std::string& bytes) {
     std::string hex;
     char pair[3];
@@ -37,7 +28,7 @@ std::string object(const char* cls, const char* name, const char* property, cons
 
 // Native users and domain users in order, 30 days, three of the messages.
 std::string small_config(std::initializer_list<uint16_t> order = {2, 0, 6}) {
-    return object("Policy", "Auth-Info", "Auth-Order", words(order)) +
+    return object("Policy", "Auth-Info", "Auth-Order", le16_words(order)) +
            object("Policy", "Log-Info", "Log-Max-Days", std::string("\x1e\0\0\0", 4)) +
            object("Messages", "Unknown-User-Msg", "Message-Text", "Who are you?\r\nCall us.") +
            object("Messages", "Lists-Mismatch-Msg", "Message-Text", "Not on this port.") +
@@ -147,7 +138,7 @@ TEST_F(ConfigTest, ActivatedSecurIdIsFirstAndSavedWithPrefixAndSuffix) {
     EXPECT_EQ(shown_methods(),
               "Native User, SecurID User, NT Domain User, <NT Domain Group>, <NT Host User>, <NT Host Group>");
     ASSERT_TRUE(config_save());
-    EXPECT_EQ(stored_order(), words({5, 0, 10, 11, 12, 6}));
+    EXPECT_EQ(stored_order(), le16_words({5, 0, 10, 11, 12, 6}));
     EXPECT_FALSE(config_panel().modified);
 
     // Deactivated, it leaves its followers behind too.
@@ -155,7 +146,7 @@ TEST_F(ConfigTest, ActivatedSecurIdIsFirstAndSavedWithPrefixAndSuffix) {
     config_deactivate_method();
     EXPECT_EQ(config_panel().selected, 5);
     ASSERT_TRUE(config_save());
-    EXPECT_EQ(stored_order(), words({2, 0, 6}));
+    EXPECT_EQ(stored_order(), le16_words({2, 0, 6}));
 }
 
 TEST_F(ConfigTest, TheDaysField) {
@@ -227,7 +218,7 @@ TEST_F(ConfigTest, AnEmptyDatabaseGetsEveryObjectCreated) {
     EXPECT_STREQ(config_panel().days_text, "365");
     config_edit_message(MESSAGE_DEFAULT, "No.");
     ASSERT_TRUE(config_save());
-    EXPECT_EQ(stored_order(), words({8, 0, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(stored_order(), le16_words({8, 0, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(stored_days(), std::string("\x6d\x01\0\0", 4));
     EXPECT_EQ(stored_message("Default-Reject-Msg"), "No.");
     EXPECT_FALSE(sim_object_exists(server, "Messages", "Unknown-User-Msg"));

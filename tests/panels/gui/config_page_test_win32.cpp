@@ -79,6 +79,9 @@ TEST_F(ConfigPage, MethodButtonsAndTheDaysField) {
     click(control(IDC_CONFIG_DOWN));
     EXPECT_EQ(method(1), "SecurID User");
 
+    // The keyboard reaches the field by its mnemonic.
+    press_alt('y');
+    EXPECT_EQ(GetFocus(), control(IDC_CONFIG_DAYS));
     SetWindowTextA(control(IDC_CONFIG_DAYS), "1000");
     click(control(IDC_CONFIG_SAVE));
     ASSERT_EQ(prompt.asked.size(), 1u);
