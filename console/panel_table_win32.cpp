@@ -32,7 +32,7 @@ const PanelEntry ENTRIES[] = {
     {IDC_PANEL_PROXY, IDD_PROXY, proxies_page_proc, "proxy"},
     {IDC_PANEL_ADDRESS_POOLS, IDD_ADDRESS_POOLS, pools_page_proc, "address-pools"},
     {IDC_PANEL_ACCESS, IDD_ACCESS, admins_page_proc, "access"},
-    {IDC_PANEL_CONFIGURATION, IDD_CONFIGURATION, empty_page_proc, "configuration"},
+    {IDC_PANEL_CONFIGURATION, IDD_CONFIGURATION, config_page_proc, "configuration"},
     {IDC_PANEL_STATISTICS, IDD_STATISTICS, empty_page_proc, "statistics"},
 };
 

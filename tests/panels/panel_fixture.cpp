@@ -18,6 +18,15 @@ std::string secret_property(const char* property, const char* text, uint32_t see
     return line + "\"\n";
 }
 
+std::string le16_words(std::initializer_list<uint16_t> words) {
+    std::string bytes;
+    for (uint16_t word : words) {
+        bytes.push_back((char)(word & 0xFF));
+        bytes.push_back((char)(word >> 8));
+    }
+    return bytes;
+}
+
 void PanelTest::open_session(const char* fixture) {
     SimOptions options;
     if (!fixture) options.fixture_path = KEEL_DEMO_DIR "/server.fixture";

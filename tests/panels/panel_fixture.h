@@ -14,6 +14,8 @@
 
 // A fixture line holding `text` scrambled under `seed`.
 std::string secret_property(const char* property, const char* text, uint32_t seed);
+// 16-bit numbers as stored: little-endian, one after the other.
+std::string le16_words(std::initializer_list<uint16_t> words);
 
 class PanelTest : public SimServerTest {
 protected:

@@ -7,6 +7,7 @@
 
 #include "panels/admins_ids.h"
 #include "panels/clients_ids.h"
+#include "panels/config_ids.h"
 #include "panels/dialog_ids.h"
 #include "panels/pools_ids.h"
 #include "panels/profiles_ids.h"
@@ -318,6 +319,23 @@ void choose_local_account() { choose_in_list(IDC_PICK_ACCOUNTS, "operator"); }
 void choose_domain() { choose_in_list(IDC_PICK_DOMAINS, "RIVERNET"); }
 void choose_remote_account() { choose_in_list(IDC_PICK_ACCOUNTS, "jlee"); }
 
+HWND config_page() { return subdlg_page(panel_host(), IDC_PANEL_CONFIGURATION - 200); }
+
+void show_configuration() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_CONFIGURATION), BM_CLICK, 0, 0); }
+
+// The inactive method, chosen as a click in the list chooses it: Activate
+// is the button it offers.
+void select_inactive_method() {
+    HWND list = GetDlgItem(config_page(), IDC_CONFIG_METHODS);
+    LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "NT Host Group");
+    if (index < 0) return;
+    SendMessageA(list, LB_SETCURSEL, (WPARAM)index, 0);
+    SendMessageA(config_page(), WM_COMMAND, MAKEWPARAM(IDC_CONFIG_METHODS, LBN_SELCHANGE), (LPARAM)list);
+}
+
+// Returns when a later step closes the dialog: the message with two lines.
+void open_edit_message() { SendMessageA(GetDlgItem(config_page(), IDC_CONFIG_EDIT_UNKNOWN_USER), BM_CLICK, 0, 0); }
+
 void back_to_servers() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_SERVERS), BM_CLICK, 0, 0); }
 
 // The grid demo's window, found by its class: the tour keeps no window handles.
@@ -450,6 +468,12 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, choose_domain, false},
     {nullptr, choose_remote_account, false},
     {"access-add-remote", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, show_configuration, false},
+    {nullptr, select_inactive_method, false},
+    {"configuration-inactive-selected", nullptr, false},
+    {nullptr, open_edit_message, false},
+    {"configuration-edit-message", nullptr, false},
     {nullptr, close_front_dialog, false},
     {nullptr, back_to_servers, false},
     {nullptr, open_grid_demo, false},
