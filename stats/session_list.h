@@ -8,6 +8,9 @@
 #include "api/current_users.h"
 #include "stats/session_columns.h"
 
+const uint32_t HELP_CONTEXT_CURRENT_USERS = 1021;
+const uint32_t HELP_CONTEXT_DELETE_CURRENT_USER = 1028;
+
 struct SessionList {
     SessionColumn columns[SESSION_COLUMN_COUNT];
     CurrentUserRecord* records;  // sessions in the order received, repeats included

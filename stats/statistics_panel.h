@@ -15,6 +15,8 @@ const uint32_t STATS_FIELD_PROXY_TOTAL = 31;
 const uint32_t STATS_FIELD_COUNT = 32;
 const uint32_t STATS_TEXT_SIZE = 32;  // "4294967295" or "49710 Days\n06:28:15"
 
+const uint32_t HELP_CONTEXT_STATISTICS = 1007;
+
 // A refresh is due when more than this has passed since the last one.
 const uint32_t STATS_REFRESH_MS = 1000;
 
