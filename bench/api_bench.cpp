@@ -6,26 +6,20 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <unistd.h>
 
 #include "api/codec.h"
 #include "api/db.h"
 #include "api/session.h"
+#include "bench/bench_server.h"
 #include "platform/transport.h"
-#include "sim/sim.h"
 
 namespace {
 
-SimServer* g_server = nullptr;
-
 void start_server() {
-    if (g_server) return;
-    static char dir[] = "/tmp/keelbench.XXXXXX";
-    if (!mkdtemp(dir)) abort();
-    setenv("KEEL_PIPE_DIR", dir, 1);
-    SimOptions options;
-    if (sim_start(options, &g_server) != 0) abort();
-    if (sim_apply(g_server, "object Client NAS1\nproperty IPAddress hex \"0a000001\"\n") != 0) abort();
+    static bool applied = false;
+    if (applied) return;
+    if (sim_apply(bench_server(), "object Client NAS1\nproperty IPAddress hex \"0a000001\"\n") != 0) abort();
+    applied = true;
 }
 
 void BM_BareRoundTrip(benchmark::State& state) {

@@ -37,7 +37,9 @@ INT_PTR CALLBACK confirm_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
             center_over_owner(dialog);
             state->previous_help = help_set_context(HELP_CONTEXT_DELETE_CURRENT_USER);
             show_record(dialog, *state->record);
-            return TRUE;
+            // Enter deletes this one session, never all of them.
+            SetFocus(GetDlgItem(dialog, IDC_CONFIRM_DELETE));
+            return FALSE;
         case WM_COMMAND:
             switch (LOWORD(wparam)) {
                 case IDC_CONFIRM_DELETE_ALL: answer(dialog, state, DELETE_ALL); return TRUE;

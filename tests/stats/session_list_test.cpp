@@ -201,4 +201,18 @@ TEST_F(SessionListTest, AFailedBatchKeepsTheSessionsReceivedBeforeIt) {
     EXPECT_EQ(list.held, 72u);
 }
 
+TEST_F(SessionListTest, TenThousandSessionsAreAllHeldAndOrderedByEveryColumn) {
+    fetch("sessions 10000\n");
+    ASSERT_EQ(list.held, 10000u);
+    EXPECT_EQ(sim_apply(server, "sessions 90001\n"), 3);  // the list is bounded as a whole
+    for (uint32_t moved = 0; moved < SESSION_COLUMN_COUNT; ++moved) {
+        if (moved > 0) { ASSERT_TRUE(session_list_swap_columns(&list, 0, moved)); }
+        for (uint32_t row = 1; row < list.held; ++row)
+            ASSERT_LE(compare_session_field(*session_list_row(list, (int32_t)row - 1),
+                                            *session_list_row(list, (int32_t)row), list.columns[0].field),
+                      0)
+                << moved << " " << row;
+    }
+}
+
 }  // namespace
