@@ -9,7 +9,6 @@
 #include "stats/statistics_panel.h"
 #include "stats/stats_ids.h"
 #include "stats/stats_win32.h"
-#include "ui/help.h"
 #include "ui/page_win32.h"
 
 namespace {
@@ -88,34 +87,18 @@ void init_panel(HWND panel) {
     show_page(panel, STATS_PAGE_AUTHENTICATION);
 }
 
-void activate(HWND panel) {
-    help_set_context(HELP_CONTEXT_STATISTICS);
-    statistics_activate(tick_count());
-    show_changed_fields(panel);
-}
+void activate() { statistics_activate(tick_count()); }
+bool may_leave() { return true; }
+
+// Activation, reset and leaving go as for every record page; the timer's
+// tick is the panel's own.
+const RecordPage STATISTICS_PAGE = {HELP_CONTEXT_STATISTICS, activate, statistics_reset, may_leave,
+                                    show_changed_fields};
 
 void open_current_users(HWND panel) {
     statistics_set_current_users_open(true);
     current_users_run(GetAncestor(panel, GA_ROOT));
     statistics_set_current_users_open(false);
-}
-
-// A page command; false when the command is not one.
-bool page_command(HWND panel, uint16_t command, INT_PTR* result) {
-    *result = TRUE;
-    switch (command) {
-        case PANEL_ACTIVATE: activate(panel); return true;
-        case PANEL_TICK:
-            if (statistics_tick(tick_count())) show_changed_fields(panel);
-            return true;
-        case PANEL_QUERY_LEAVE: *result = panel_answer(panel, 0); return true;
-        case PANEL_RESET:
-            statistics_reset();
-            // Shown (after an import), it starts again at once.
-            if (IsWindowVisible(panel)) activate(panel);
-            return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -130,8 +113,12 @@ INT_PTR CALLBACK statistics_page_proc(HWND panel, UINT message, WPARAM wparam, L
             return TRUE;
         }
         case WM_COMMAND: {
-            INT_PTR result;
-            if (page_command(panel, LOWORD(wparam), &result)) return result;
+            if (LOWORD(wparam) == PANEL_TICK) {
+                if (statistics_tick(tick_count())) show_changed_fields(panel);
+                return TRUE;
+            }
+            INT_PTR result = TRUE;
+            if (record_page_command(panel, STATISTICS_PAGE, LOWORD(wparam), lparam, nullptr, &result)) return result;
             if (LOWORD(wparam) == IDC_STATS_TABS && HIWORD(wparam) == TABS_SELECTION_CHANGED) {
                 LRESULT selected = SendMessageA(GetDlgItem(panel, IDC_STATS_TABS), TABS_GET_SELECTION, 0, 0);
                 if (selected >= 0 && selected < (LRESULT)STATS_PAGE_COUNT) show_page(panel, (uint32_t)selected);

@@ -14,7 +14,7 @@ namespace {
 
 typedef std::vector<std::string> Texts;
 
-class SessionListTest : public StatsServerTest {
+class SessionListTest : public PanelTest {
 protected:
     SessionList list;
     std::vector<DeleteAnswer> answers;
@@ -23,7 +23,7 @@ protected:
     void SetUp() override { session_list_init(&list); }
     void TearDown() override {
         session_list_free(&list);
-        StatsServerTest::TearDown();
+        PanelTest::TearDown();
     }
     void fetch(const std::string& fixture) {
         open_session(fixture.c_str());

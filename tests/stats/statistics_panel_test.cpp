@@ -20,12 +20,12 @@ StatisticsCounters counters_of(std::initializer_list<std::pair<uint16_t, uint32_
 
 std::string text(uint32_t field) { return statistics_panel().texts[field]; }
 
-class StatisticsPanelTest : public StatsServerTest {
+class StatisticsPanelTest : public PanelTest {
 protected:
     void SetUp() override { statistics_reset(); }
     void TearDown() override {
         statistics_reset();
-        StatsServerTest::TearDown();
+        PanelTest::TearDown();
     }
     uint32_t requests() { return sim_request_count(server, 2, 1); }
 };
