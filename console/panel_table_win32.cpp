@@ -6,6 +6,7 @@
 #include "panels/profiles.h"
 #include "resources/shell_ids.h"
 #include "shell/subdlg_win32.h"
+#include "stats/stats_win32.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ const PanelEntry ENTRIES[] = {
     {IDC_PANEL_ADDRESS_POOLS, IDD_ADDRESS_POOLS, pools_page_proc, "address-pools"},
     {IDC_PANEL_ACCESS, IDD_ACCESS, admins_page_proc, "access"},
     {IDC_PANEL_CONFIGURATION, IDD_CONFIGURATION, config_page_proc, "configuration"},
-    {IDC_PANEL_STATISTICS, IDD_STATISTICS, empty_page_proc, "statistics"},
+    {IDC_PANEL_STATISTICS, IDD_STATISTICS, statistics_page_proc, "statistics"},
 };
 
 }  // namespace

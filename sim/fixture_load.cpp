@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "platform/hex.h"
+#include "sim/generated_sessions.h"
 #include "sim/lexer.h"
 
 namespace {
@@ -142,9 +143,9 @@ const StatementShape SHAPES[] = {
     {"access-level", 2, 2},    {"option-mask", 2, 2},
     {"status-text", 2, 2},     {"product", 3, 3},
     {"admin", 3, 3},           {"counter", 3, 4},
-    {"session", 1, 64},        {"dictionary", 3, 3},
-    {"class", 2, 2},           {"object", 3, 3},
-    {"property", 4, 4},
+    {"session", 1, 64},        {"sessions", 2, 2},
+    {"dictionary", 3, 3},      {"class", 2, 2},
+    {"object", 3, 3},          {"property", 4, 4},
 };
 
 bool apply_statement(ApplyContext* context, const std::vector<std::string>& tokens) {
@@ -170,6 +171,17 @@ bool apply_statement(ApplyContext* context, const std::vector<std::string>& toke
     if (keyword == "access-level") {
         if (!number_at(context, tokens[1], 0xFFFF, &number)) return false;
         state->access_level = (uint16_t)number;
+        return true;
+    }
+    if (keyword == "sessions") {
+        if (!number_at(context, tokens[1], GENERATED_SESSIONS_LIMIT, &number)) return false;
+        // A bound on the whole list, not on one statement: many statements
+        // must not run the server out of memory.
+        if (state->sessions.size() + number > GENERATED_SESSIONS_LIMIT) {
+            context->problem = "more than 100000 sessions";
+            return false;
+        }
+        add_generated_sessions(&state->sessions, number);
         return true;
     }
     if (keyword == "status-text") {

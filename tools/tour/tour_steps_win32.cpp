@@ -18,6 +18,7 @@
 #include "shell/main_window_win32.h"
 #include "shell/servers.h"
 #include "shell/subdlg_win32.h"
+#include "stats/stats_ids.h"
 #include "tools/griddemo/demo_window_win32.h"
 #include "tools/tour/attribute_pages_host_win32.h"
 #include "ui/attribute_editor_ids.h"
@@ -336,6 +337,65 @@ void select_inactive_method() {
 // Returns when a later step closes the dialog: the message with two lines.
 void open_edit_message() { SendMessageA(GetDlgItem(config_page(), IDC_CONFIG_EDIT_UNKNOWN_USER), BM_CLICK, 0, 0); }
 
+HWND statistics_page() { return subdlg_page(panel_host(), IDC_PANEL_STATISTICS - 200); }
+
+void show_statistics() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_STATISTICS), BM_CLICK, 0, 0); }
+
+// The next tab, as the Right key chooses it.
+void next_statistics_tab() {
+    HWND tabs = GetDlgItem(statistics_page(), IDC_STATS_TABS);
+    SetFocus(tabs);
+    SendMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 0);
+}
+
+// Returns when a later step closes the window.
+void open_current_users() { SendMessageA(GetDlgItem(statistics_page(), IDC_STATS_CURRENT_USERS), BM_CLICK, 0, 0); }
+
+HWND current_users_grid() {
+    HWND window = tour_front_dialog();
+    return window ? GetDlgItem(window, IDC_CU_GRID) : nullptr;
+}
+
+// The middle of a cell of the grid (or of its heading strip, row -1).
+LPARAM cell_point(HWND grid, int column, int row) {
+    int x = 0;
+    for (int c = 0; c < column; ++c) x += (int)SendMessageA(grid, TBM_GETCOLWIDTH, c, 0);
+    x += (int)SendMessageA(grid, TBM_GETCOLWIDTH, column, 0) / 2;
+    int height = (int)SendMessageA(grid, TBM_GETROWHEIGHT, 0, 0);
+    return MAKELPARAM(x, row < 0 ? 6 : row * height + height / 2);
+}
+
+void click_cell(HWND window, HWND grid, int column, int row, WPARAM keys) {
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON | keys, cell_point(grid, column, row));
+    SendMessageA(window, WM_LBUTTONUP, keys, cell_point(grid, column, row));
+    UpdateWindow(window);
+}
+
+// Two sessions chosen with Ctrl, as the mouse chooses them.
+void select_two_sessions() {
+    HWND grid = current_users_grid();
+    if (!grid) return;
+    click_cell(grid, grid, 0, 1, 0);
+    click_cell(grid, grid, 0, 4, MK_CONTROL);
+}
+
+// "Time" dragged onto "User Name": the sessions by date.
+void drag_time_first() {
+    HWND grid = current_users_grid();
+    if (!grid) return;
+    HWND heading = GetDlgItem(GetParent(grid), IDC_CU_HEADING);
+    SendMessageA(heading, WM_LBUTTONDOWN, MK_LBUTTON, cell_point(grid, 4, -1));
+    SendMessageA(heading, WM_MOUSEMOVE, MK_LBUTTON, cell_point(grid, 0, -1));
+    SendMessageA(heading, WM_LBUTTONUP, 0, cell_point(grid, 0, -1));
+    click_cell(grid, grid, 0, 2, 0);
+}
+
+// Returns when a later step answers the confirmation.
+void press_delete() {
+    HWND grid = current_users_grid();
+    if (grid) SendMessageA(GetDlgItem(GetParent(grid), IDC_CU_DELETE), BM_CLICK, 0, 0);
+}
+
 void back_to_servers() { SendMessageA(GetDlgItem(main_window(), IDC_PANEL_SERVERS), BM_CLICK, 0, 0); }
 
 // The grid demo's window, found by its class: the tour keeps no window handles.
@@ -474,6 +534,26 @@ const TourStep TOUR_STEPS[] = {
     {"configuration-inactive-selected", nullptr, false},
     {nullptr, open_edit_message, false},
     {"configuration-edit-message", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, show_statistics, false},
+    {nullptr, nullptr, false},  // a few refreshes for the graph
+    {nullptr, nullptr, false},
+    {nullptr, nullptr, false},
+    {nullptr, nullptr, false},
+    {nullptr, nullptr, false},
+    {"statistics-authentication", nullptr, false},
+    {nullptr, next_statistics_tab, false},
+    {"statistics-accounting", nullptr, false},
+    {nullptr, next_statistics_tab, false},
+    {"statistics-proxy", nullptr, false},
+    {nullptr, open_current_users, false},
+    {nullptr, select_two_sessions, false},
+    {"current-users-selected", nullptr, false},
+    {nullptr, drag_time_first, false},
+    {"current-users-by-time", nullptr, false},
+    {nullptr, press_delete, false},
+    {"current-users-delete", nullptr, false},
+    {nullptr, close_front_dialog, false},
     {nullptr, close_front_dialog, false},
     {nullptr, back_to_servers, false},
     {nullptr, open_grid_demo, false},
