@@ -27,6 +27,14 @@ const OptionSpec OPTIONS[] = {
     {"--session-id", OPT_SESSION_KEY, true, KEY_SESSION_ID},
     {"--port", OPT_SESSION_KEY, true, KEY_PORT},
     {"--port-type", OPT_SESSION_KEY, true, KEY_PORT_TYPE},
+    {"--clients", OPT_EXPORT_CLIENTS, false, -1},
+    {"--users", OPT_EXPORT_USERS, false, -1},
+    {"--profiles", OPT_EXPORT_PROFILES, false, -1},
+    {"--proxies", OPT_EXPORT_PROXIES, false, -1},
+    {"--pools", OPT_EXPORT_POOLS, false, -1},
+    {"--messages", OPT_EXPORT_MESSAGES, false, -1},
+    {"--configuration", OPT_EXPORT_CONFIGURATION, false, -1},
+    {"--access", OPT_EXPORT_ACCESS, false, -1},
 };
 
 bool is_help(const char* argument) { return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0; }

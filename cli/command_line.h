@@ -20,6 +20,16 @@ enum OptionFlag : uint32_t {
     OPT_REPLACE = 1u << 5,
     OPT_ALL = 1u << 6,
     OPT_SESSION_KEY = 1u << 7,  // --client --user --dn --session-id --port --port-type
+    // export: the parts to write, one flag each, in the export's own order.
+    OPT_EXPORT_CLIENTS = 1u << 8,
+    OPT_EXPORT_USERS = 1u << 9,
+    OPT_EXPORT_PROFILES = 1u << 10,
+    OPT_EXPORT_PROXIES = 1u << 11,
+    OPT_EXPORT_POOLS = 1u << 12,
+    OPT_EXPORT_MESSAGES = 1u << 13,
+    OPT_EXPORT_CONFIGURATION = 1u << 14,
+    OPT_EXPORT_ACCESS = 1u << 15,
+    OPT_EXPORT_PARTS = 0xFFu << 8,
 };
 
 // The six fields that identify a current-user record, in the order the

@@ -53,6 +53,14 @@ const CommandEntry COMMANDS[] = {
      nullptr, run_products},
     {"dictionaries", nullptr, "dictionaries [--json]", "the server's named dictionaries", nullptr, OPT_JSON, 0, 0,
      NEEDS_ADMISSION, nullptr, run_dictionaries},
+    {"export", nullptr,
+     "export FILE [--users] [--profiles] [--clients] [--proxies] [--pools] [--messages] [--configuration] "
+     "[--access]",
+     "write the database to a .rif file",
+     "Writes the parts given (every part when none is given) as the console's Export does, to the same\n"
+     "bytes, and appends to export.log in the current directory. Exits 4 when an error was logged, with\n"
+     "the count on stderr. Shows its progress on stderr when stderr is a terminal.\n",
+     OPT_EXPORT_PARTS, 1, 1, NEEDS_ADMISSION, nullptr, run_export},
     {nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, NEEDS_CONNECTION, nullptr, nullptr},
 };
 

@@ -69,3 +69,6 @@ int run_admins_remove(const CommandLine& line, Output* output);
 std::string format_products(const ProductList& list, bool json);
 int run_products(const CommandLine& line, Output* output);
 int run_dictionaries(const CommandLine& line, Output* output);
+
+// export (cmd_export.cpp)
+int run_export(const CommandLine& line, Output* output);
