@@ -9,6 +9,7 @@
 #include "shell/subdlg_win32.h"
 #include "shell/title.h"
 #include "shell/window_class_win32.h"
+#include "transfer/export_command_win32.h"
 #include "ui/help_win32.h"
 
 namespace {
@@ -90,6 +91,7 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPAR
                 case IDM_HELP_F1: help_show(0); return TRUE;
                 case IDM_VENDOR_INFO: help_vendor_info(); return TRUE;
                 case IDM_ABOUT: about_dialog_run(window); return TRUE;
+                case IDM_EXPORT: export_command(window); return TRUE;
             }
             return TRUE;  // Escape (IDCANCEL) does not close the main window
         }

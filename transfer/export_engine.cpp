@@ -31,8 +31,8 @@ const ExportStep STEPS[] = {
     {IDS_EXPORT_STEP_USERS, EXPORT_USERS, nullptr, write_attribute_object},
     {IDS_EXPORT_STEP_PROFILES, EXPORT_PROFILES, PROFILE_CLASS, write_attribute_object},
     {IDS_EXPORT_STEP_PROXIES, EXPORT_PROXIES, PROXY_CLASS, write_plain_object},
-    {IDS_EXPORT_STEP_OTHER, EXPORT_MESSAGES, "Messages", write_plain_object},
-    {IDS_EXPORT_STEP_OTHER, EXPORT_CONFIGURATION, "Policy", write_plain_object},
+    {IDS_EXPORT_STEP_OTHER, EXPORT_MESSAGES, MESSAGES_CLASS, write_plain_object},
+    {IDS_EXPORT_STEP_OTHER, EXPORT_CONFIGURATION, POLICY_CLASS, write_plain_object},
     {IDS_EXPORT_STEP_OTHER, EXPORT_ACCESS, nullptr, nullptr},
     {IDS_EXPORT_STEP_POOLS, EXPORT_POOLS, POOL_CLASS, write_pool_object},
 };
@@ -51,10 +51,6 @@ bool object_chosen(const ExportRun* run, ExportPart part, const char* cls, const
     return !selection->object_selected || selection->object_selected(selection->context, part, cls, object);
 }
 
-uint16_t list_class(const char* cls, NameList* names) {
-    return under_server_lock([&] { return db_list_sorted(cls, names); });
-}
-
 // The objects the steps will take, for the progress bar. A class that
 // cannot be listed counts 0 here and is logged when its step comes.
 uint32_t count_chosen(const ExportRun* run) {
@@ -63,7 +59,7 @@ uint32_t count_chosen(const ExportRun* run) {
         if (!run->selection->parts[step.part] || !step.writer) continue;
         for_each_class(step, [&](const char* cls) {
             NameList names = {};
-            if (list_class(cls, &names) == 0) {
+            if (list_class_objects(cls, &names) == 0) {
                 for (uint32_t i = 0; i < names.count; ++i)
                     if (object_chosen(run, step.part, cls, name_list_at(&names, i))) ++total;
             }
@@ -77,7 +73,7 @@ uint32_t count_chosen(const ExportRun* run) {
 // then each object that was read whole.
 void export_class(ExportRun* run, ExportPart part, const char* cls, ObjectWriter writer) {
     NameList names = {};
-    if (list_class(cls, &names) != 0) {
+    if (list_class_objects(cls, &names) != 0) {
         transfer_log_error(run->log, "DataBase Error: Unable to export Class %s\r\n", cls);
         name_list_free(&names);
         return;
@@ -105,6 +101,10 @@ void export_class(ExportRun* run, ExportPart part, const char* cls, ObjectWriter
 }
 
 }  // namespace
+
+uint16_t list_class_objects(const char* cls, NameList* names) {
+    return under_server_lock([&] { return db_list_sorted(cls, names); });
+}
 
 void report_progress(ExportRun* run, const char* object) {
     run->progress.object = object;

@@ -11,6 +11,14 @@
 #include "transfer/rif_output.h"
 #include "transfer/transfer_log.h"
 
+struct NameList;
+
+#define MESSAGES_CLASS "Messages"
+#define POLICY_CLASS "Policy"
+
+// The object names of a class, sorted, under the server lock.
+uint16_t list_class_objects(const char* cls, NameList* names);
+
 // What can be chosen for export. Messages, Configuration and Access are the
 // entries of the Other Data page.
 enum ExportPart : uint8_t {

@@ -59,7 +59,7 @@ bool read_object(ExportRun* run, const char* cls, const char* object, Visit visi
 
 // The properties written as text when their value has a text form.
 bool text_property(const char* cls, const char* property) {
-    if (strcmp(cls, "Messages") == 0) return true;
+    if (strcmp(cls, MESSAGES_CLASS) == 0) return true;
     if (strcmp(cls, CLIENT_CLASS) == 0) return strcmp(property, "Product") == 0;
     if (strcmp(cls, POOL_CLASS) == 0) return strcmp(property, "Addr-Pool-Desc") == 0;
     return false;
