@@ -13,9 +13,6 @@
 #include "attrs/list_store.h"
 #include "resources/strings.h"
 
-namespace {
-
-// Sets number, type, value name and the error bits the dictionary decides.
 void check_against_dictionary(AttributeInstance* instance, const Dictionary* dictionary) {
     const AttributeDefinition* definition = find_definition(dictionary, instance->name);
     if (!definition) {
@@ -35,6 +32,8 @@ void check_against_dictionary(AttributeInstance* instance, const Dictionary* dic
         if (!name[0] && !(instance->flags & IF_ECHO)) instance->state |= IS_UNNAMED_VALUE;
     }
 }
+
+namespace {
 
 struct Destination {
     AttributeList* check_list;

@@ -13,6 +13,10 @@
 #define PASSWORD_PROPERTY "--Password"
 #define PROFILE_LINK_PROPERTY "--User-Profile"
 
+// Sets an instance's number, type, value name and the error bits the
+// dictionary decides, as every reading of a stored instance does.
+void check_against_dictionary(AttributeInstance* instance, const Dictionary* dictionary);
+
 // Replaces the record's lists with the attribute properties of
 // (record->class_name, record->object_name), in stored order, each instance
 // checked against `dictionary`. Properties without instances are skipped; a

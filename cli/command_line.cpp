@@ -42,6 +42,14 @@ const OptionSpec OPTIONS[] = {
     {"--retry-ms", OPT_RETRY_MS, true, -1},
     {"--accounting", OPT_ACCOUNTING, true, -1},
     {"--description", OPT_DESCRIPTION, true, -1},
+    {"--clients", OPT_EXPORT_CLIENTS, false, -1},
+    {"--users", OPT_EXPORT_USERS, false, -1},
+    {"--profiles", OPT_EXPORT_PROFILES, false, -1},
+    {"--proxies", OPT_EXPORT_PROXIES, false, -1},
+    {"--pools", OPT_EXPORT_POOLS, false, -1},
+    {"--messages", OPT_EXPORT_MESSAGES, false, -1},
+    {"--configuration", OPT_EXPORT_CONFIGURATION, false, -1},
+    {"--access", OPT_EXPORT_ACCESS, false, -1},
 };
 
 bool is_help(const char* argument) { return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0; }

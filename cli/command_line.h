@@ -36,6 +36,16 @@ enum OptionFlag : uint32_t {
     OPT_RETRY_MS = 1u << 20,           // --retry-ms N
     OPT_ACCOUNTING = 1u << 21,         // --accounting forward|record|both
     OPT_DESCRIPTION = 1u << 22,        // --description TEXT
+    // export: the parts to write, one flag each, in the export's own order.
+    OPT_EXPORT_CLIENTS = 1u << 23,
+    OPT_EXPORT_USERS = 1u << 24,
+    OPT_EXPORT_PROFILES = 1u << 25,
+    OPT_EXPORT_PROXIES = 1u << 26,
+    OPT_EXPORT_POOLS = 1u << 27,
+    OPT_EXPORT_MESSAGES = 1u << 28,
+    OPT_EXPORT_CONFIGURATION = 1u << 29,
+    OPT_EXPORT_ACCESS = 1u << 30,
+    OPT_EXPORT_PARTS = 0xFFu << 23,
 };
 
 // The six fields that identify a current-user record, in the order the

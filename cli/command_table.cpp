@@ -133,6 +133,14 @@ const CommandEntry COMMANDS[] = {
      0, 3, 3, NEEDS_ADMISSION, nullptr, run_pool_add_range},
     {"pool", "remove-range", "pool remove-range NAME START", "remove the range starting at START", nullptr, 0, 2, 2,
      NEEDS_ADMISSION, nullptr, run_pool_remove_range},
+    {"export", nullptr,
+     "export FILE [--users] [--profiles] [--clients] [--proxies] [--pools] [--messages] [--configuration] "
+     "[--access]",
+     "write the database to a .rif file",
+     "Writes the parts given (every part when none is given) as the console's Export does, to the same\n"
+     "bytes, and appends to export.log in the current directory. Exits 4 when an error was logged, with\n"
+     "the count on stderr. Shows its progress on stderr when stderr is a terminal.\n",
+     OPT_EXPORT_PARTS, 1, 1, NEEDS_ADMISSION, nullptr, run_export},
     {nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, NEEDS_CONNECTION, nullptr, nullptr},
 };
 

@@ -97,3 +97,5 @@ int run_pool_add(const CommandLine& line, Output* output);
 int run_pool_remove(const CommandLine& line, Output* output);
 int run_pool_add_range(const CommandLine& line, Output* output);
 int run_pool_remove_range(const CommandLine& line, Output* output);
+// export (cmd_export.cpp)
+int run_export(const CommandLine& line, Output* output);

@@ -10,6 +10,7 @@
 #include "shell/subdlg_win32.h"
 #include "shell/title.h"
 #include "shell/window_class_win32.h"
+#include "transfer/export_command_win32.h"
 #include "ui/help_win32.h"
 
 namespace {
@@ -93,6 +94,7 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPAR
                 case IDM_ABOUT: about_dialog_run(window); return TRUE;
                 case IDM_SETTINGS: report_settings_dialog_run(window); return TRUE;
                 case IDM_REPORT: report_command_run(window, server_connection().server_name); return TRUE;
+                case IDM_EXPORT: export_command(window); return TRUE;
             }
             return TRUE;  // Escape (IDCANCEL) does not close the main window
         }

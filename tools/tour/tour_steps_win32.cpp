@@ -21,6 +21,8 @@
 #include "stats/stats_ids.h"
 #include "tools/griddemo/demo_window_win32.h"
 #include "tools/tour/attribute_pages_host_win32.h"
+#include "transfer/export_progress_win32.h"
+#include "transfer/transfer_ids.h"
 #include "ui/attribute_editor_ids.h"
 
 namespace {
@@ -436,6 +438,29 @@ void close_grid_demo() {
     if (demo) DestroyWindow(demo);
 }
 
+void open_export() { PostMessageA(main_window(), WM_COMMAND, IDM_EXPORT, 0); }
+
+// Everything selected, the Users page in front.
+void select_all_for_export() {
+    HWND dialog = tour_front_dialog();
+    if (!dialog) return;
+    SendMessageA(GetDlgItem(dialog, IDC_SELECT_ALL), BM_CLICK, 0, 0);
+    HWND tabs = GetDlgItem(dialog, IDC_SELECT_TABS);
+    SendMessageA(tabs, TCM_SETCURSEL, 1, 0);
+    NMHDR header = {tabs, (UINT_PTR)IDC_SELECT_TABS, (UINT)TCN_SELCHANGE};
+    SendMessageA(dialog, WM_NOTIFY, IDC_SELECT_TABS, (LPARAM)&header);
+}
+
+// The progress window as an export of the demo database shows it halfway
+// through the users (a real export of it is over too soon to be taken).
+ExportProgressWindow g_progress = {};
+void open_export_progress() {
+    export_progress_open(&g_progress, main_window());
+    ExportProgress progress = {"Exporting Users", "JSMITH", 30, 81};
+    export_progress_update(&g_progress, progress);
+}
+void close_export_progress() { export_progress_close(&g_progress); }
+
 void exit_console() { PostMessageA(main_window(), WM_COMMAND, IDM_EXIT, 0); }
 
 }  // namespace
@@ -555,6 +580,13 @@ const TourStep TOUR_STEPS[] = {
     {"current-users-delete", nullptr, false},
     {nullptr, close_front_dialog, false},
     {nullptr, close_front_dialog, false},
+    {nullptr, open_export, false},
+    {nullptr, select_all_for_export, false},
+    {"export-select", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, open_export_progress, false},
+    {"export-progress", nullptr, false},
+    {nullptr, close_export_progress, false},
     {nullptr, back_to_servers, false},
     {nullptr, open_grid_demo, false},
     {nullptr, select_and_pick, false},

@@ -1,0 +1,22 @@
+// Resource and control ids of the import and export windows: the selection
+// dialog both share and the export's progress window. Read by the resource
+// compiler too, so plain #defines only.
+#ifndef KEEL_TRANSFER_TRANSFER_IDS_H
+#define KEEL_TRANSFER_TRANSFER_IDS_H
+
+#define IDD_TRANSFER_SELECT 9650
+#define IDD_EXPORT_PROGRESS 9651
+
+// Selection dialog. The lists of the pages are IDC_SELECT_LIST + page.
+#define IDC_SELECT_PROMPT 9660
+#define IDC_SELECT_TABS 9661
+#define IDC_SELECT_PAGE_ALL 9662
+#define IDC_SELECT_PAGE_NONE 9663
+#define IDC_SELECT_ALL 9664
+#define IDC_SELECT_LIST 9670
+
+// Progress window.
+#define IDC_EXPORT_STATUS 9680
+#define IDC_EXPORT_BAR 9681
+
+#endif
