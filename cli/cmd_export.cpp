@@ -41,7 +41,7 @@ void draw_progress(void* context, const ExportProgress& progress) {
 int run_export(const CommandLine& line, Output* output) {
     const char* path = line.operands[0];
     ExportSelection selection = {};
-    uint32_t chosen = line.options & OPT_EXPORT_PARTS;
+    uint64_t chosen = line.options & OPT_EXPORT_PARTS;
     for (uint32_t part = 0; part < EXPORT_PART_COUNT; ++part)
         selection.parts[part] = chosen == 0 || (chosen & (OPT_EXPORT_CLIENTS << part)) != 0;
 

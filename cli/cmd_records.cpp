@@ -60,7 +60,7 @@ std::string address_text(const uint8_t octets[4]) {
 // The secrets standard input carries, in option order.
 bool secrets_from_line(const CommandLine& line, ScrambledSecret* secret, ScrambledSecret* acct_secret, Output* output) {
     const struct {
-        uint32_t flag;
+        uint64_t flag;
         ScrambledSecret* target;
     } secrets[] = {{OPT_SECRET_STDIN, secret}, {OPT_ACCT_SECRET_STDIN, acct_secret}};
     for (const auto& s : secrets) {

@@ -6,7 +6,7 @@ namespace {
 
 struct OptionSpec {
     const char* name;
-    uint32_t flag;
+    uint64_t flag;
     bool takes_value;
     int key_field;  // for OPT_SESSION_KEY
 };
@@ -91,7 +91,7 @@ const CommandEntry* find_entry(const char* name, const char* subcommand) {
 }
 
 // Whether any form of the command (its subcommands included) accepts `flag`.
-bool family_accepts(const char* name, uint32_t flag) {
+bool family_accepts(const char* name, uint64_t flag) {
     for (const CommandEntry* entry = COMMANDS; entry->name; ++entry) {
         if (strcmp(entry->name, name) == 0 && (entry->options & flag)) return true;
     }
@@ -134,7 +134,7 @@ std::string command_title(const CommandEntry& entry) {
 
 struct GivenOption {
     const char* argument;
-    uint32_t flag;
+    uint64_t flag;
 };
 
 }  // namespace
