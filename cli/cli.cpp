@@ -57,6 +57,7 @@ int keelcli_main(int argc, char** argv, Output* output) {
             close_connection();
             return EXIT_CONNECT;
         }
+        line.server_options = admission.option_mask;
     }
     code = line.command->run(line, output);
     close_connection();

@@ -26,18 +26,6 @@
 
 namespace {
 
-// Names of a record kind, as `list` prints them.
-int print_names(uint16_t (*list)(NameList*), const char* what, const CommandLine& line, Output* output) {
-    NameList names = {};
-    uint16_t status = list(&names);
-    if (status != 0) return request_failed(output, std::string("cannot list the ") + what, status);
-    std::vector<std::string> shown;
-    for (uint32_t i = 0; i < names.count; ++i) shown.push_back(name_list_at(&names, i));
-    name_list_free(&names);
-    output->out += format_name_list(shown, (line.options & OPT_JSON) != 0);
-    return EXIT_OK;
-}
-
 // --address: a dotted quad, or a host name looked up as the panels do;
 // "" clears it.
 bool address_from_line(const char* text, uint8_t octets[4], Output* output) {

@@ -17,6 +17,7 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
 #include "cli/json.h"
+#include "cli/list_output.h"
 #include "cli/record_input.h"
 #include "cli/table.h"
 #include "panels/user_record.h"
@@ -32,12 +33,6 @@ UserKind kind_of_word(const char* word) {
     for (uint8_t kind = 0; kind < USER_KIND_COUNT; ++kind)
         if (strcmp(KIND_WORDS[kind], word) == 0) return static_cast<UserKind>(kind);
     return USER_KIND_UNKNOWN;
-}
-
-bool load_program_dictionary(Output* output) {
-    if (dictionary_loaded(program_dictionary()) || load_dictionary(nullptr, nullptr)) return true;
-    report_error(output, "the server's dictionary could not be loaded");
-    return false;
 }
 
 // The user a typed name stands for, read; reported when none is.
@@ -106,20 +101,7 @@ int gather_changes(const CommandLine& line, UserKind kind, AttributeRecord* reco
             return EXIT_FAILED;
         }
     }
-    const struct {
-        ListKind kind;
-        const std::vector<const char*>* items;
-    } lists[] = {{CHECK_LIST, &line.check_items}, {RETURN_LIST, &line.reply_items}};
-    for (const auto& list : lists) {
-        if (list.items->empty()) continue;
-        attribute_list_free(&list_of(record, list.kind));
-        std::string error;
-        if (!add_list_items(record, list.kind, program_dictionary(), *list.items, &error)) {
-            report_error(output, error);
-            return EXIT_USAGE;
-        }
-    }
-    return EXIT_OK;
+    return replace_given_lists(line, record, output);
 }
 
 int save_changes(StoredUser* user, const Changes& changes, const std::string& listed, Output* output) {
@@ -133,47 +115,6 @@ int save_changes(StoredUser* user, const Changes& changes, const std::string& li
 const char* password_word(const PasswordProperty& password) {
     if (!password_is_set(password)) return "none";
     return password.type == PASSWORD_PAP_ONLY ? "PAP only" : "PAP or CHAP";
-}
-
-const char* marker_word(const AttributeInstance& instance) {
-    switch (row_marker(instance)) {
-        case MARK_ERROR: return "error";
-        case MARK_SUBTRACT: return "subtracted";
-        case MARK_PROFILE: return "profile";
-        case MARK_OVERWRITE: return "overrides profile";
-        default: return "";
-    }
-}
-
-void list_lines(const AttributeList& list, std::string* out) {
-    char value[VALUE_TEXT_SIZE];
-    for (uint16_t i = 0; i < list.count; ++i) {
-        const AttributeInstance& instance = list.items[i];
-        format_list_text(instance, value, sizeof value);
-        *out += "  " + display_text(instance.name) + " = " + display_text(value);
-        const char* marker = marker_word(instance);
-        if (*marker) *out += std::string("  [") + marker + "]";
-        *out += "\n";
-    }
-}
-
-void list_json(JsonWriter* writer, const char* key, const AttributeList& list) {
-    char value[VALUE_TEXT_SIZE];
-    json_key(writer, key);
-    json_begin_array(writer);
-    for (uint16_t i = 0; i < list.count; ++i) {
-        const AttributeInstance& instance = list.items[i];
-        format_list_text(instance, value, sizeof value);
-        json_begin_object(writer);
-        json_key(writer, "attribute");
-        json_string(writer, instance.name);
-        json_key(writer, "value");
-        json_string(writer, value);
-        json_key(writer, "mark");
-        json_string(writer, marker_word(instance));
-        json_end_object(writer);
-    }
-    json_end_array(writer);
 }
 
 }  // namespace

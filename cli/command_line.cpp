@@ -42,6 +42,9 @@ const OptionSpec OPTIONS[] = {
     {"--retry-ms", OPT_RETRY_MS, true, -1},
     {"--accounting", OPT_ACCOUNTING, true, -1},
     {"--description", OPT_DESCRIPTION, true, -1},
+    {"--order", OPT_ORDER, true, -1},
+    {"--log-days", OPT_LOG_DAYS, true, -1},
+    {"--message", OPT_MESSAGE, true, -1},
     {"--clients", OPT_EXPORT_CLIENTS, false, -1},
     {"--users", OPT_EXPORT_USERS, false, -1},
     {"--profiles", OPT_EXPORT_PROFILES, false, -1},
@@ -122,8 +125,11 @@ const char** value_slot(CommandLine* line, const OptionSpec& option) {
         case OPT_RETRY_MS: return &line->retry_ms;
         case OPT_ACCOUNTING: return &line->accounting;
         case OPT_DESCRIPTION: return &line->description;
+        case OPT_ORDER: return &line->order;
+        case OPT_LOG_DAYS: return &line->log_days;
         case OPT_CHECK:
-        case OPT_REPLY: return nullptr;
+        case OPT_REPLY:
+        case OPT_MESSAGE: return nullptr;
         default: return &line->session_key[option.key_field];
     }
 }
@@ -203,6 +209,7 @@ ParseResult parse_command_line(int argc, char** argv, CommandLine* line, std::st
         }
         if (option && option->flag == OPT_CHECK) line->check_items.push_back(value);
         if (option && option->flag == OPT_REPLY) line->reply_items.push_back(value);
+        if (option && option->flag == OPT_MESSAGE) line->message_items.push_back(value);
         if (slot) {
             if (*slot) {
                 *error =

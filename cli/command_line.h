@@ -46,6 +46,10 @@ enum OptionFlag : uint64_t {
     OPT_EXPORT_CONFIGURATION = 1ull << 29,
     OPT_EXPORT_ACCESS = 1ull << 30,
     OPT_EXPORT_PARTS = 0xFFull << 23,
+    // config set.
+    OPT_ORDER = 1ull << 52,     // --order "METHOD, METHOD, ..."
+    OPT_LOG_DAYS = 1ull << 53,  // --log-days N
+    OPT_MESSAGE = 1ull << 54,   // --message KEY=TEXT, repeatable
 };
 
 // The six fields that identify a current-user record, in the order the
@@ -92,6 +96,10 @@ struct CommandLine {
     const char* retry_ms = nullptr;
     const char* accounting = nullptr;
     const char* description = nullptr;
+    const char* order = nullptr;
+    const char* log_days = nullptr;
+    std::vector<const char*> message_items;
+    uint32_t server_options = 0;  // the server's option mask, once it admits this client
 };
 
 enum ParseResult {

@@ -133,6 +133,36 @@ const CommandEntry COMMANDS[] = {
      0, 3, 3, NEEDS_ADMISSION, nullptr, run_pool_add_range},
     {"pool", "remove-range", "pool remove-range NAME START", "remove the range starting at START", nullptr, 0, 2, 2,
      NEEDS_ADMISSION, nullptr, run_pool_remove_range},
+    {"profile", nullptr, "profile [--json]", "the profiles, as profile list", nullptr, OPT_JSON, 0, 0,
+     NEEDS_ADMISSION, nullptr, run_profile_list},
+    {"profile", "list", "profile list [--json]", "the profiles", nullptr, OPT_JSON, 0, 0, NEEDS_ADMISSION, nullptr,
+     run_profile_list},
+    {"profile", "show", "profile show NAME [--json]", "a profile's check and return lists",
+     "Each row reads \"Attribute = value\".\n", OPT_JSON, 1, 1, NEEDS_ADMISSION, nullptr, run_profile_show},
+    {"profile", "add", "profile add NAME [LISTS]", "add a profile",
+     "LISTS: --check \"Attribute = value\" and --reply \"Attribute = value\", each as often as needed;\n"
+     "\"<POOL>\" names an address pool. Names are stored upper case. Every value is checked by the\n"
+     "console's rules before the profile is created; an existing profile is left alone and refused.\n",
+     OPT_CHECK | OPT_REPLY, 1, 1, NEEDS_ADMISSION, nullptr, run_profile_add},
+    {"profile", "set", "profile set NAME [LISTS]", "change a profile's lists",
+     "Options as for profile add. A list is replaced only when --check (or --reply) is given.\n",
+     OPT_CHECK | OPT_REPLY, 1, 1, NEEDS_ADMISSION, nullptr, run_profile_set},
+    {"profile", "remove", "profile remove NAME", "remove a profile no user links",
+     "Refused, with exit status 4, while a user links the profile: the first such user is named.\n", 0, 1, 1,
+     NEEDS_ADMISSION, nullptr, run_profile_remove},
+    {"config", nullptr, "config [--json]", "the server's configuration, as config show", nullptr, OPT_JSON, 0, 0,
+     NEEDS_ADMISSION, nullptr, run_config_show},
+    {"config", "show", "config show [--json]", "the authentication order, log days and rejection messages",
+     "Messages are shown with tab, line feed and carriage return written \\t, \\n and \\r.\n", OPT_JSON, 0, 0,
+     NEEDS_ADMISSION, nullptr, run_config_show},
+    {"config", "set", "config set [--order METHODS] [--log-days N] [--message KEY=TEXT]...",
+     "change the server's configuration",
+     "METHODS: the active authentication methods in order, comma-separated, by the names config show\n"
+     "prints (SecurID brings its prefixes and suffixes along); the others become inactive.\n"
+     "N: the days log files are kept, 0 to 999. KEY: unknown-user, unknown-client, check-failure,\n"
+     "invalid-attribute or other-failure; TEXT as config show prints it, \"\" deletes the message.\n"
+     "Parts not given keep their stored values; a save that stops part way names what was written.\n",
+     OPT_ORDER | OPT_LOG_DAYS | OPT_MESSAGE, 0, 0, NEEDS_ADMISSION, nullptr, run_config_set},
     {"export", nullptr,
      "export FILE [--users] [--profiles] [--clients] [--proxies] [--pools] [--messages] [--configuration] "
      "[--access]",

@@ -97,5 +97,16 @@ int run_pool_add(const CommandLine& line, Output* output);
 int run_pool_remove(const CommandLine& line, Output* output);
 int run_pool_add_range(const CommandLine& line, Output* output);
 int run_pool_remove_range(const CommandLine& line, Output* output);
+// profile list|show|add|set|remove (cmd_profiles.cpp)
+int run_profile_list(const CommandLine& line, Output* output);
+int run_profile_show(const CommandLine& line, Output* output);
+int run_profile_add(const CommandLine& line, Output* output);
+int run_profile_set(const CommandLine& line, Output* output);
+int run_profile_remove(const CommandLine& line, Output* output);
+
+// config show|set (cmd_config.cpp)
+int run_config_show(const CommandLine& line, Output* output);
+int run_config_set(const CommandLine& line, Output* output);
+
 // export (cmd_export.cpp)
 int run_export(const CommandLine& line, Output* output);

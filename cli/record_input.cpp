@@ -2,10 +2,14 @@
 
 #include <string.h>
 
+#include <vector>
+
+#include "api/db_lists.h"
 #include "api/text_field.h"
 #include "attrs/editor.h"
 #include "cli/cli.h"
 #include "cli/command_line.h"
+#include "cli/commands.h"
 #include "cli/table.h"
 #include "panels/record_names.h"
 #include "platform/charset.h"
@@ -126,4 +130,15 @@ PromptsToOutput::PromptsToOutput(Output* output) {
 PromptsToOutput::~PromptsToOutput() {
     set_prompt_handler(nullptr);
     g_output = nullptr;
+}
+
+int print_names(uint16_t (*list)(NameList*), const char* what, const CommandLine& line, Output* output) {
+    NameList names = {};
+    uint16_t status = list(&names);
+    if (status != 0) return request_failed(output, std::string("cannot list the ") + what, status);
+    std::vector<std::string> shown;
+    for (uint32_t i = 0; i < names.count; ++i) shown.push_back(name_list_at(&names, i));
+    name_list_free(&names);
+    output->out += format_name_list(shown, (line.options & OPT_JSON) != 0);
+    return EXIT_OK;
 }

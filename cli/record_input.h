@@ -12,6 +12,7 @@
 #include "panels/scrambled_secret.h"
 
 struct CommandLine;
+struct NameList;
 struct Output;
 
 // A name as the administrator types it, as the database keeps it (upper
@@ -44,3 +45,7 @@ bool password_from_line(const CommandLine& line, PasswordAsk ask, char text[SECR
 // --secret-stdin and --acct-secret-stdin: a line of standard input each, in
 // that order. False when a line is missing or too long.
 bool secret_from_stdin(char text[SECRET_TEXT_SIZE], std::string* error);
+
+// Names of a record kind, as `list` prints them; `what` names them in a
+// failure ("pools").
+int print_names(uint16_t (*list)(NameList*), const char* what, const CommandLine& line, Output* output);

@@ -74,23 +74,13 @@ bool chosen(uint32_t* index) {
     return true;
 }
 
-// The parts from `first` up to `end` named as one list: "a, b, c".
-void part_names(uint32_t first, uint32_t end, char* text, uint32_t text_size) {
-    text[0] = 0;
-    for (uint32_t part = first; part < end; ++part) {
-        size_t used = strlen(text);
-        snprintf(text + used, text_size - used, "%s%s", part == first ? "" : ", ",
-                 string_text(config_part_name_id(part)));
-    }
-}
-
 // A save that stopped part way says which parts the server now holds and
 // which it still holds as before; the changes stay on the page for another Save.
 void report_save_failure(uint16_t status, uint32_t written) {
     char hex[5], saved[256], not_saved[256], text[1024];
     snprintf(hex, sizeof hex, "%04X", status);
-    part_names(0, written, saved, sizeof saved);
-    part_names(written, CONFIG_PART_COUNT, not_saved, sizeof not_saved);
+    config_part_names(0, written, saved, sizeof saved);
+    config_part_names(written, CONFIG_PART_COUNT, not_saved, sizeof not_saved);
     const char* values[] = {hex, status_text(status), saved, not_saved};
     fill_text(text, sizeof text, string_text(written == 0 ? IDS_CONFIG_SAVED_NOTHING : IDS_CONFIG_SAVED_PART), values,
               4);

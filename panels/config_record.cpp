@@ -1,5 +1,6 @@
 #include "panels/config_record.h"
 
+#include <stdio.h>
 #include <string.h>
 
 #include "api/codec.h"
@@ -92,6 +93,15 @@ uint16_t config_part_name_id(uint32_t part) {
     if (part == CONFIG_PART_ORDER) return IDS_PART_ORDER;
     if (part == CONFIG_PART_DAYS) return IDS_PART_DAYS;
     return rejection_message_info(part - CONFIG_PART_FIRST_MESSAGE).part_name_id;
+}
+
+void config_part_names(uint32_t first, uint32_t end, char* text, uint32_t text_size) {
+    text[0] = 0;
+    for (uint32_t part = first; part < end; ++part) {
+        size_t used = strlen(text);
+        snprintf(text + used, text_size - used, "%s%s", part == first ? "" : ", ",
+                 string_text(config_part_name_id(part)));
+    }
 }
 
 uint16_t write_config(const ConfigRecord& record, uint32_t* written) {

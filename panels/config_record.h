@@ -36,6 +36,8 @@ enum ConfigPart {
 };
 // The string id naming a part in a failure report.
 uint16_t config_part_name_id(uint32_t part);
+// The parts from `first` up to `end` named as one list: "a, b, c".
+void config_part_names(uint32_t first, uint32_t end, char* text, uint32_t text_size);
 
 // Writes the parts in order: each replaces its stored value (its object is
 // created when missing) or, for an empty message, deletes the message's

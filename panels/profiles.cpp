@@ -7,6 +7,7 @@
 #include "api/requests.h"
 #include "api/text_field.h"
 #include "attrs/list_store.h"
+#include "panels/profile_record.h"
 #include "panels/profile_scan.h"
 #include "panels/record_names.h"
 #include "panels/record_panel.h"
@@ -38,19 +39,10 @@ const char* shown_name(char* text, uint32_t text_size) {
     return text;
 }
 
-uint16_t list_profiles(NameList* names) {
-    return under_server_lock([&] { return db_list_sorted(PROFILE_CLASS, names); });
-}
-
-// Created at once, before any save, so the users panel can offer it.
-uint16_t create_profile(const char* name) {
-    uint16_t status = under_server_lock([&] { return db_create(PROFILE_CLASS, name); });
+uint16_t create_and_tell(const char* name) {
+    uint16_t status = create_profile(name);
     if (status == 0) tell_users(PROFILE_LIST_CHANGED);
     return status;
-}
-
-uint16_t profile_exists(const char* name, bool* exists) {
-    return under_server_lock([&] { return db_exists(PROFILE_CLASS, name, nullptr, exists); });
 }
 
 // Shows entry `index` (-1: none). A profile gone from the server leaves the
@@ -92,7 +84,7 @@ ListedRecords listed_profiles() {
             0,
             IDS_CONFIRM_DELETE_PROFILE,
             list_profiles,
-            create_profile,
+            create_and_tell,
             nullptr,
             profiles_select,
             select_index,
@@ -217,8 +209,7 @@ void profiles_remove() {
     const char* value = shown;
     if (ask_warning(IDS_CONFIRM_DELETE_PROFILE, &value, 1) != ANSWER_YES) return;
     if (!may_remove(name, shown)) return;
-    uint16_t status =
-        while_waiting([&] { return under_server_lock([&] { return db_delete(PROFILE_CLASS, name, nullptr); }); });
+    uint16_t status = while_waiting([&] { return delete_profile(name); });
     if (status != 0) clear_after_failed_write(status);
     tell_users(PROFILE_LIST_CHANGED);
     refill_after_removal(name, (uint32_t)p.selected, status == 0);

@@ -17,6 +17,9 @@ struct UserType {
 const uint32_t USER_TYPE_COUNT = 13;
 extern const UserType USER_TYPE_TABLE[USER_TYPE_COUNT];
 
+// The platform every front end connects as: the types it offers follow it.
+const uint16_t CONNECT_PLATFORM_MASK = 4;
+
 // Whether the connected server offers the type.
 bool user_type_available(const UserType& type, uint16_t platform_mask, uint32_t option_mask);
 // The row of a class, or null.

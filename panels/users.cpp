@@ -12,6 +12,7 @@
 #include "attrs/error_box.h"
 #include "attrs/list_rules.h"
 #include "attrs/list_store.h"
+#include "panels/profile_record.h"
 #include "panels/record_names.h"
 #include "panels/record_panel.h"
 #include "panels/user_record.h"
@@ -139,10 +140,6 @@ void show_user(int64_t index) {
     take_snapshot();
     p.loaded = true;
     p.modified = dropped_link;
-}
-
-uint16_t list_profiles(NameList* names) {
-    return under_server_lock([&] { return db_list_sorted(PROFILE_CLASS, names); });
 }
 
 bool fill_profiles() {

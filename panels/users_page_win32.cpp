@@ -3,16 +3,13 @@
 // list and the return list are the attribute list pages, one per tab.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "attrs/dictionary.h"
+#include "panels/attribute_lists_host_win32.h"
 #include "panels/dialogs_win32.h"
 #include "panels/pages_win32.h"
-#include "panels/pool_record.h"
 #include "panels/users.h"
 #include "panels/users_ids.h"
 #include "resources/strings.h"
-#include "ui/attribute_page_win32.h"
 #include "ui/page_win32.h"
 
 namespace {
@@ -21,8 +18,7 @@ namespace {
 // shows, and that it is writing to its own controls.
 struct UsersPage {
     HWND page;
-    HWND lists[2];  // check list, return list
-    AttributePageSetup setups[2];
+    AttributeListsHost lists;
     uint32_t users_shown;
     uint32_t profiles_shown;
     uint32_t record_shown;
@@ -70,10 +66,8 @@ void refresh(HWND page) {
     UsersControls controls = users_controls();
     SetDlgItemTextA(page, IDC_USER_KIND, controls.kind_text_id ? string_text(controls.kind_text_id) : "");
     SendDlgItemMessageA(page, IDC_USER_PROFILE, CB_SETCURSEL, (WPARAM)(controls.profile_index + 1), 0);
-    for (HWND list : g_page.lists) {
-        if (record_changed) attribute_page_refresh(list);
-        attribute_page_enable(list, controls.lists_editable);
-    }
+    if (record_changed) attribute_lists_host_refresh(g_page.lists);
+    attribute_lists_host_enable(g_page.lists, controls.lists_editable);
     g_page.record_shown = panel.record_version;
     enable_controls(page, controls, CONTROL_RULES);
     keep_focus_usable(page, had_focus, GetDlgItem(page, IDC_USER_LIST));
@@ -85,54 +79,14 @@ void lists_modified(void*) {
     refresh(g_page.page);
 }
 
-void offer_pools(void*, PoolNameSink add, void* to) {
-    NameList names = {};
-    if (list_pools(&names) == 0)
-        for (uint32_t i = 0; i < names.count; ++i) add(to, name_list_at(&names, i));
-    name_list_free(&names);
-}
-
-// The chosen tab's list page is the one shown.
-void show_tab(HWND page) {
-    const LRESULT tab = SendDlgItemMessageA(page, IDC_USER_TABS, TCM_GETCURSEL, 0, 0);
-    ShowWindow(g_page.lists[0], tab == 0 ? SW_SHOW : SW_HIDE);
-    ShowWindow(g_page.lists[1], tab == 1 ? SW_SHOW : SW_HIDE);
-}
-
-void create_list_pages(HWND page) {
-    HWND tabs = GetDlgItem(page, IDC_USER_TABS);
-    const uint16_t labels[2] = {IDS_CHECK_LIST_TAB, IDS_RETURN_LIST_TAB};
-    for (int i = 0; i < 2; ++i) {
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = (char*)string_text(labels[i]);
-        SendMessageA(tabs, TCM_INSERTITEMA, i, (LPARAM)&item);
-    }
-    RECT area;
-    GetWindowRect(tabs, &area);
-    MapWindowPoints(nullptr, page, (POINT*)&area, 2);
-    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, (LPARAM)&area);
-    const int ids[2] = {IDC_USER_CHECK_PAGE, IDC_USER_RETURN_PAGE};
-    const ListKind kinds[2] = {CHECK_LIST, RETURN_LIST};
-    HWND after = tabs;  // in tab order right after the tabs
-    for (int i = 0; i < 2; ++i) {
-        g_page.setups[i] = {&users_panel().record, kinds[i],   program_dictionary(), nullptr,
-                            lists_modified,        offer_pools};
-        g_page.lists[i] = attribute_page_create(page, ids[i], &g_page.setups[i]);
-        SetWindowPos(g_page.lists[i], after, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                     SWP_NOACTIVATE);
-        after = g_page.lists[i];
-    }
-    show_tab(page);
-}
-
 void init_page(HWND page) {
     users_reset(PANEL_RESET_ALL);
     users_set_owner(GetAncestor(page, GA_ROOT));
     g_page = UsersPage();
     g_page.page = page;
     SendDlgItemMessageA(page, IDC_USER_LIST, LB_SETHORIZONTALEXTENT, 600, 0);
-    create_list_pages(page);
+    const AttributeListsSetup lists = {&users_panel().record, program_dictionary(), nullptr, lists_modified};
+    attribute_lists_host_create(&g_page.lists, page, IDC_USER_TABS, IDC_USER_CHECK_PAGE, lists);
     refresh(page);
 }
 
@@ -178,8 +132,7 @@ INT_PTR CALLBACK users_page_proc(HWND page, UINT message, WPARAM wparam, LPARAM 
     switch (message) {
         case WM_INITDIALOG: init_page(page); return FALSE;
         case WM_NOTIFY: {
-            const NMHDR* header = (const NMHDR*)lparam;
-            if (header->idFrom == IDC_USER_TABS && header->code == TCN_SELCHANGE) show_tab(page);
+            attribute_lists_host_notify(&g_page.lists, (const NMHDR*)lparam);
             return TRUE;
         }
         case WM_COMMAND: {

@@ -103,7 +103,7 @@ void choose_tab(HWND parent, int id, int index) {
     SendMessageA(parent, WM_NOTIFY, (WPARAM)id, (LPARAM)&header);
 }
 
-void show_return_list() { choose_tab(users_page(), IDC_USER_TABS, 1); }
+void show_user_check_list() { choose_tab(users_page(), IDC_USER_TABS, 0); }
 
 // Each returns when a later step closes the dialog.
 void open_user_password() { SendMessageA(GetDlgItem(users_page(), IDC_USER_PASSWORD), BM_CLICK, 0, 0); }
@@ -492,8 +492,8 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, show_users, false},
     {nullptr, select_mkowalski, false},
     {"users-selected", nullptr, false},
-    {nullptr, show_return_list, false},
-    {"users-return-list", nullptr, false},
+    {nullptr, show_user_check_list, false},
+    {"users-check-list", nullptr, false},
     {nullptr, open_user_password, false},
     {"users-password", nullptr, false},
     {nullptr, close_front_dialog, false},

@@ -144,8 +144,8 @@ TEST_F(UsersPage, SetAndValidateAPassword) {
 TEST_F(UsersPage, BothListsTheProfileAndTheSavePromptsAnswers) {
     choose_user("JSMITH");
     HWND check_page = control(IDC_USER_CHECK_PAGE), return_page = control(IDC_USER_RETURN_PAGE);
-    EXPECT_TRUE(IsWindowVisible(check_page));
-    EXPECT_FALSE(IsWindowVisible(return_page));
+    EXPECT_FALSE(IsWindowVisible(check_page));
+    EXPECT_TRUE(IsWindowVisible(return_page));
     // Del on an inherited row subtracts it, on either list.
     for (HWND list_page : {check_page, return_page}) {
         SendDlgItemMessageA(list_page, IDC_ATTR_LIST, LB_SETCURSEL, 0, 0);
