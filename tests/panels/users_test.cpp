@@ -10,6 +10,8 @@
 
 #include "api/db.h"
 #include "attrs/list_store.h"
+#include "attrs/editor.h"
+#include "panels/profiles.h"
 #include "panels/users.h"
 #include "tests/panels/panel_fixture.h"
 #include "ui/panel_commands.h"
@@ -214,34 +216,45 @@ TEST_F(UsersTest, ALinkToADeletedProfileIsReportedAndDropped) {
     EXPECT_TRUE(users_controls().save_reset);
 }
 
+// The profiles panel's notices reach the users panel as the program passes
+// them on, and act only when the users panel is shown again.
 TEST_F(UsersTest, ProfileNoticesActTheNextTimeThePanelIsShown) {
     open();
     const UsersPanel& p = users_panel();
     choose("JSMITH");
-    // A new profile is offered once the panel is shown again.
-    ASSERT_EQ(db_create("++a-Profile", "SALES"), 0);
-    users_reset(PROFILE_LIST_CHANGED);
+    profiles_reset();
+    profiles_set_users_notice([](void*, uint32_t argument) { users_reset(argument); }, nullptr);
+    profiles_activate();
+
+    // "sales" is created at once as SALES and offered at the next showing.
+    profiles_add("sales");
+    EXPECT_TRUE(sim_object_exists(server, "++a-Profile", "SALES"));
     EXPECT_LT(name_list_find(&p.profiles, "SALES"), 0);
     users_activate(0);
     EXPECT_GE(name_list_find(&p.profiles, "SALES"), 0);
     EXPECT_FALSE(p.modified);
 
-    // New contents of the linked profile replace its inherited rows.
-    const char* filter = "property Filter-Id hex \"0100 0000  0000 0600 2100  6e65772d6600\"\n";
-    ASSERT_EQ(sim_apply(server, (std::string("object ++a-Profile DIALUP-STANDARD\n") + filter).c_str()), 0);
-    users_reset(PROFILE_CONTENTS_CHANGED);
+    // Saved contents of the linked profile replace its inherited rows.
+    profiles_select((uint32_t)name_list_find(&profiles_panel().names, "DIALUP-STANDARD"));
+    ProfilesPanel& profiles = profiles_panel();
+    EditorTarget target = {&profiles.record.current, RETURN_LIST, program_dictionary(), nullptr};
+    const AttributeDefinition* filter_id = find_definition(program_dictionary(), "Filter-Id");
+    ASSERT_NE(filter_id, nullptr);
+    editor_add(target, *filter_id, {"new-f", nullptr, false, false});
+    profiles_modified();
+    ASSERT_TRUE(profiles_save());
     users_activate(0);
-    uint32_t filters = 0;
+    std::vector<std::string> filters;
     for (uint16_t i = 0; i < p.record.return_list.count; ++i) {
         const AttributeInstance& row = p.record.return_list.items[i];
-        if (strcmp(row.name, "Filter-Id") == 0 && is_profile_instance(row)) {
-            ++filters;
-            EXPECT_STREQ((const char*)row.data, "new-f");
-        }
+        if (strcmp(row.name, "Filter-Id") == 0 && is_profile_instance(row)) filters.push_back((const char*)row.data);
     }
-    EXPECT_EQ(filters, 1u);
+    std::sort(filters.begin(), filters.end());
+    EXPECT_EQ(filters, (std::vector<std::string>{"new-f", "std-internet", "std-no-smtp"}));
     EXPECT_FALSE(p.modified);
     EXPECT_TRUE(messages().empty());
+    profiles_set_users_notice(nullptr, nullptr);
+    profiles_reset();
 }
 
 TEST_F(UsersTest, AFailureAtEachSaveStepHasItsOutcome) {
