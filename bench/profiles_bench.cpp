@@ -73,3 +73,5 @@ void BM_ProfileRemovalScan(benchmark::State& state) {
 BENCHMARK(BM_ProfileRemovalScan)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+BENCHMARK_MAIN();

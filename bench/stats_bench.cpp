@@ -55,3 +55,5 @@ BENCHMARK(BM_FetchSessions)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ResortSessions)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
+
+BENCHMARK_MAIN();

@@ -305,9 +305,6 @@ TEST_F(StatisticsWindows, TenThousandSessionsStayFluid) {
            open_ms, sort_ms, scroll_ms, delete_ms);
     EXPECT_EQ(first_by_address, "10.0.0.0");
     EXPECT_EQ(g_confirmed, (Texts{deleted}));
-    EXPECT_LT(open_ms, 20000u);
-    EXPECT_LT(sort_ms, 5000u);
-    EXPECT_LT(scroll_ms, 5000u);
 }
 
 }  // namespace
