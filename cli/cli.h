@@ -11,7 +11,7 @@ const int EXIT_OK = 0;
 const int EXIT_NO = 1;       // `exists` answered no
 const int EXIT_USAGE = 2;    // bad command line; nothing was sent
 const int EXIT_CONNECT = 3;  // no connection, or the service and this client do not accept each other
-const int EXIT_FAILED = 4;   // a request failed; the status is on stderr
+const int EXIT_FAILED = 4;   // a request failed, or the panels' rules refused a value; the reason is on stderr
 
 // What a command prints; the program writes it out when the command ends.
 struct Output {

@@ -148,19 +148,19 @@ int run_config_set(const CommandLine& line, Output* output) {
     if (code != EXIT_OK) return code;
     if (line.order) {
         MethodList methods;
-        if (!order_from_line(line, record.methods, &methods, output)) return EXIT_USAGE;
+        if (!order_from_line(line, record.methods, &methods, output)) return EXIT_FAILED;
         record.methods = methods;
     }
     if (active_method_count(record.methods) == 0) {
         report_error(output, string_text(IDS_CONFIG_EMPTY_ORDER));
-        return EXIT_USAGE;
+        return EXIT_FAILED;
     }
     if (line.log_days && !log_days_value(line.log_days, &record.log_days)) {
         report_error(output, string_text(IDS_CONFIG_DAYS_RANGE));
-        return EXIT_USAGE;
+        return EXIT_FAILED;
     }
     for (const char* item : line.message_items)
-        if (!message_from_line(item, &record, output)) return EXIT_USAGE;
+        if (!message_from_line(item, &record, output)) return EXIT_FAILED;
     uint32_t written = 0;
     uint16_t status = write_config(record, &written);
     if (status == 0) return EXIT_OK;

@@ -44,7 +44,7 @@ int require_profile(const std::string& name, Output* output) {
 int read_profile(const char* typed, AttributeRecord* record, Output* output) {
     memset(record, 0, sizeof *record);
     std::string name;
-    if (!profile_name(typed, &name, output)) return EXIT_USAGE;
+    if (!profile_name(typed, &name, output)) return EXIT_FAILED;
     if (!load_program_dictionary(output)) return EXIT_FAILED;
     int code = require_profile(name, output);
     if (code != EXIT_OK) return code;
@@ -94,7 +94,7 @@ int run_profile_show(const CommandLine& line, Output* output) {
 int run_profile_add(const CommandLine& line, Output* output) {
     PromptsToOutput prompts(output);
     std::string name;
-    if (!profile_name(line.operands[0], &name, output)) return EXIT_USAGE;
+    if (!profile_name(line.operands[0], &name, output)) return EXIT_FAILED;
     const bool lists_given = !line.check_items.empty() || !line.reply_items.empty();
     if (lists_given && !load_program_dictionary(output)) return EXIT_FAILED;
     AttributeRecord record;
@@ -135,7 +135,7 @@ int run_profile_set(const CommandLine& line, Output* output) {
 // the panel names it before it asks.
 int run_profile_remove(const CommandLine& line, Output* output) {
     std::string name;
-    if (!profile_name(line.operands[0], &name, output)) return EXIT_USAGE;
+    if (!profile_name(line.operands[0], &name, output)) return EXIT_FAILED;
     int code = require_profile(name, output);
     if (code != EXIT_OK) return code;
     LinkingUser user;

@@ -21,6 +21,7 @@
 #include "panels/product_list.h"
 #include "panels/proxies.h"
 #include "panels/proxy_record.h"
+#include "panels/secret_edit.h"
 #include "platform/wipe.h"
 #include "resources/strings.h"
 
@@ -45,8 +46,8 @@ std::string address_text(const uint8_t octets[4]) {
     return text;
 }
 
-// The secrets standard input carries, in option order.
-bool secrets_from_line(const CommandLine& line, ScrambledSecret* secret, ScrambledSecret* acct_secret, Output* output) {
+// The secrets standard input carries, in option order: EXIT_OK or why not.
+int secrets_from_line(const CommandLine& line, ScrambledSecret* secret, ScrambledSecret* acct_secret, Output* output) {
     const struct {
         uint64_t flag;
         ScrambledSecret* target;
@@ -55,17 +56,34 @@ bool secrets_from_line(const CommandLine& line, ScrambledSecret* secret, Scrambl
         if (!(line.options & s.flag)) continue;
         char text[SECRET_TEXT_SIZE];
         std::string error;
-        if (!secret_from_stdin(text, &error)) {
+        if (int refused = secret_from_stdin(text, &error)) {
             report_error(output, error);
-            return false;
+            return refused;
         }
         secret_set(s.target, text);
         secret_wipe(text, sizeof text);
     }
-    return true;
+    return EXIT_OK;
 }
 
-const char* set_word(const ScrambledSecret& secret) { return secret_is_set(secret) ? "set" : "none"; }
+// "set" or "none"; with --show-secret the text itself, as the secret dialog
+// would show it.
+std::string secret_word(const CommandLine& line, const ScrambledSecret& secret) {
+    if (!secret_is_set(secret)) return "none";
+    if (!(line.options & OPT_SHOW_SECRET)) return "set";
+    SecretDialogStart start;
+    secret_dialog_start(secret, line.server_options, &start);
+    std::string text = start.shown;
+    secret_wipe(&start, sizeof start);
+    return text;
+}
+
+// --show-secret only where the server lets the panels show stored secrets.
+bool may_show_secrets(const CommandLine& line, Output* output) {
+    if (!(line.options & OPT_SHOW_SECRET) || (line.server_options & OPTION_SHOW_STORED_SECRETS)) return true;
+    report_error(output, "this server does not let stored secrets be shown");
+    return false;
+}
 
 void print_fields(const std::vector<std::pair<std::string, std::string>>& fields, bool json, Output* output) {
     if (json) {
@@ -96,11 +114,12 @@ int read_named_client(const char* typed, ClientRecord* record, Output* output) {
     return EXIT_OK;
 }
 
-int change_client(const CommandLine& line, ClientRecord* record, Output* output) {
-    if (line.address && !address_from_line(line.address, record->address, output)) return EXIT_USAGE;
+// The options' values, checked and put in the record; nothing is written.
+int stage_client(const CommandLine& line, ClientRecord* record, Output* output) {
+    if (line.address && !address_from_line(line.address, record->address, output)) return EXIT_FAILED;
     if (line.address && is_any_client(record->name) && client_has_address(*record)) {
         report_error(output, "the <ANY> client has no address");
-        return EXIT_USAGE;
+        return EXIT_FAILED;
     }
     if (line.product) {
         ProductList products = {};
@@ -110,13 +129,16 @@ int change_client(const CommandLine& line, ClientRecord* record, Output* output)
         product_list_free(&products);
         if (!known) {
             report_error(output, std::string("\"") + line.product + "\" is not a product the server knows");
-            return EXIT_USAGE;
+            return EXIT_FAILED;
         }
         snprintf(record->product, sizeof record->product, "%s", line.product);
     }
-    if (!secrets_from_line(line, &record->secret, &record->acct_secret, output)) return EXIT_USAGE;
-    uint16_t status = write_client(*record);
-    if (status != 0) return request_failed(output, "cannot save the client " + shown_form(record->name), status);
+    return secrets_from_line(line, &record->secret, &record->acct_secret, output);
+}
+
+int save_client(const ClientRecord& record, Output* output) {
+    uint16_t status = write_client(record);
+    if (status != 0) return request_failed(output, "cannot save the client " + shown_form(record.name), status);
     return EXIT_OK;
 }
 
@@ -132,12 +154,13 @@ int read_named_proxy(const char* typed, ProxyRecord* record, Output* output) {
 
 const char* const ACCOUNTING_WORDS[] = {"", "forward", "record", "both"};
 
-int change_proxy(const CommandLine& line, ProxyRecord* record, Output* output) {
+// The options' values, checked and put in the record; nothing is written.
+int stage_proxy(const CommandLine& line, ProxyRecord* record, Output* output) {
     if (line.address && is_roaming_proxy(record->name)) {
         report_error(output, "the <ROAMING> target has no address");
-        return EXIT_USAGE;
+        return EXIT_FAILED;
     }
-    if (line.address && !address_from_line(line.address, record->address, output)) return EXIT_USAGE;
+    if (line.address && !address_from_line(line.address, record->address, output)) return EXIT_FAILED;
     // Retry fields as the panel reads them: anything but a number is the default.
     if (line.retries) record->retry_count = retry_field_value(line.retries, DEFAULT_RETRY_COUNT);
     if (line.retry_ms) record->retry_ms = retry_field_value(line.retry_ms, DEFAULT_RETRY_MS);
@@ -151,9 +174,12 @@ int change_proxy(const CommandLine& line, ProxyRecord* record, Output* output) {
         }
         record->acct_flags = mode;
     }
-    if (!secrets_from_line(line, &record->secret, &record->acct_secret, output)) return EXIT_USAGE;
-    uint16_t status = write_proxy(*record);
-    if (status != 0) return request_failed(output, "cannot save the proxy " + shown_form(record->name), status);
+    return secrets_from_line(line, &record->secret, &record->acct_secret, output);
+}
+
+int save_proxy(const ProxyRecord& record, Output* output) {
+    uint16_t status = write_proxy(record);
+    if (status != 0) return request_failed(output, "cannot save the proxy " + shown_form(record.name), status);
     return EXIT_OK;
 }
 
@@ -181,33 +207,38 @@ int run_client_list(const CommandLine& line, Output* output) {
 }
 
 int run_client_show(const CommandLine& line, Output* output) {
+    if (!may_show_secrets(line, output)) return EXIT_FAILED;
     ClientRecord record;
     int code = read_named_client(line.operands[0], &record, output);
     if (code != EXIT_OK) return code;
     print_fields({{"Name", record.name},
                   {"Address", address_text(record.address)},
                   {"Product", record.product},
-                  {"Secret", set_word(record.secret)},
-                  {"Accounting secret", set_word(record.acct_secret)}},
+                  {"Secret", secret_word(line, record.secret)},
+                  {"Accounting secret", secret_word(line, record.acct_secret)}},
                  (line.options & OPT_JSON) != 0, output);
     secret_wipe(&record, sizeof record);
     return EXIT_OK;
 }
 
 int run_client_add(const CommandLine& line, Output* output) {
-    const std::string name = stored_form(line.operands[0]);
-    ProductList products = {};
-    std::string product;
+    // Staged as the new client will be, so a refused value creates nothing.
+    ClientRecord record;
+    memset(&record, 0, sizeof record);
+    snprintf(record.name, sizeof record.name, "%s", stored_form(line.operands[0]).c_str());
     {
+        ProductList products = {};
         PromptsToOutput prompts(output);
-        if (fetch_product_list(nullptr, &products)) product = default_product(products);
+        if (fetch_product_list(nullptr, &products))
+            snprintf(record.product, sizeof record.product, "%s", default_product(products));
         product_list_free(&products);
     }
-    uint16_t status = create_client(name.c_str(), product.c_str());
-    if (status != 0) return request_failed(output, "cannot add the client " + shown_form(name.c_str()), status);
-    ClientRecord record;
-    int code = read_named_client(name.c_str(), &record, output);
-    if (code == EXIT_OK) code = change_client(line, &record, output);
+    int code = stage_client(line, &record, output);
+    if (code == EXIT_OK) {
+        uint16_t status = create_client(record.name, record.product);
+        if (status != 0) code = request_failed(output, "cannot add the client " + shown_form(record.name), status);
+    }
+    if (code == EXIT_OK) code = save_client(record, output);
     secret_wipe(&record, sizeof record);
     return code;
 }
@@ -215,7 +246,8 @@ int run_client_add(const CommandLine& line, Output* output) {
 int run_client_set(const CommandLine& line, Output* output) {
     ClientRecord record;
     int code = read_named_client(line.operands[0], &record, output);
-    if (code == EXIT_OK) code = change_client(line, &record, output);
+    if (code == EXIT_OK) code = stage_client(line, &record, output);
+    if (code == EXIT_OK) code = save_client(record, output);
     secret_wipe(&record, sizeof record);
     return code;
 }
@@ -232,6 +264,7 @@ int run_proxy_list(const CommandLine& line, Output* output) {
 }
 
 int run_proxy_show(const CommandLine& line, Output* output) {
+    if (!may_show_secrets(line, output)) return EXIT_FAILED;
     ProxyRecord record;
     int code = read_named_proxy(line.operands[0], &record, output);
     if (code != EXIT_OK) return code;
@@ -241,20 +274,27 @@ int run_proxy_show(const CommandLine& line, Output* output) {
                   {"Retries", std::to_string(record.retry_count)},
                   {"Retry ms", std::to_string(record.retry_ms)},
                   {"Accounting", ACCOUNTING_WORDS[mode]},
-                  {"Secret", set_word(record.secret)},
-                  {"Accounting secret", set_word(record.acct_secret)}},
+                  {"Secret", secret_word(line, record.secret)},
+                  {"Accounting secret", secret_word(line, record.acct_secret)}},
                  (line.options & OPT_JSON) != 0, output);
     secret_wipe(&record, sizeof record);
     return EXIT_OK;
 }
 
 int run_proxy_add(const CommandLine& line, Output* output) {
-    const std::string name = stored_form(line.operands[0]);
-    uint16_t status = create_proxy(name.c_str());
-    if (status != 0) return request_failed(output, "cannot add the proxy " + shown_form(name.c_str()), status);
+    // Staged as the new target will be, so a refused value creates nothing.
     ProxyRecord record;
-    int code = read_named_proxy(name.c_str(), &record, output);
-    if (code == EXIT_OK) code = change_proxy(line, &record, output);
+    memset(&record, 0, sizeof record);
+    snprintf(record.name, sizeof record.name, "%s", stored_form(line.operands[0]).c_str());
+    record.retry_count = DEFAULT_RETRY_COUNT;
+    record.retry_ms = DEFAULT_RETRY_MS;
+    record.acct_flags = PROXY_ACCT_FORWARD;
+    int code = stage_proxy(line, &record, output);
+    if (code == EXIT_OK) {
+        uint16_t status = create_proxy(record.name);
+        if (status != 0) code = request_failed(output, "cannot add the proxy " + shown_form(record.name), status);
+    }
+    if (code == EXIT_OK) code = save_proxy(record, output);
     secret_wipe(&record, sizeof record);
     return code;
 }
@@ -262,7 +302,8 @@ int run_proxy_add(const CommandLine& line, Output* output) {
 int run_proxy_set(const CommandLine& line, Output* output) {
     ProxyRecord record;
     int code = read_named_proxy(line.operands[0], &record, output);
-    if (code == EXIT_OK) code = change_proxy(line, &record, output);
+    if (code == EXIT_OK) code = stage_proxy(line, &record, output);
+    if (code == EXIT_OK) code = save_proxy(record, output);
     secret_wipe(&record, sizeof record);
     return code;
 }
@@ -319,7 +360,7 @@ int run_pool_add(const CommandLine& line, Output* output) {
     const std::string name = stored_form(line.operands[0]);
     if (name.size() > POOL_NAME_LIMIT) {
         report_error(output, "a pool name has at most 63 characters");
-        return EXIT_USAGE;
+        return EXIT_FAILED;
     }
     uint16_t status = create_pool(name.c_str());
     if (status != 0) return request_failed(output, "cannot add the pool " + shown_form(name.c_str()), status);
@@ -344,7 +385,7 @@ int run_pool_add_range(const CommandLine& line, Output* output) {
     const TypedRangeResult result = pool_add_typed_range(&record.ranges, line.operands[1], line.operands[2]);
     if (result.message_id != 0) {
         report_error(output, string_text(result.message_id));
-        return EXIT_USAGE;
+        return EXIT_FAILED;
     }
     if (result.status != 0) return request_failed(output, "the pool cannot take the range", result.status);
     return save_pool(record, output);

@@ -21,6 +21,7 @@
 #include "cli/record_input.h"
 #include "cli/table.h"
 #include "panels/user_record.h"
+#include "panels/users.h"
 #include "platform/wipe.h"
 #include "resources/strings.h"
 
@@ -79,13 +80,13 @@ int gather_changes(const CommandLine& line, UserKind kind, AttributeRecord* reco
     if (changes->password_given) {
         if (!user_kind_info(kind).password) {
             report_error(output, "only native users have a password");
-            return EXIT_USAGE;
+            return EXIT_FAILED;
         }
         char text[SECRET_TEXT_SIZE];
         std::string error;
-        if (!password_from_line(line, ASK_NOTHING, text, &error)) {
+        if (int refused = password_from_line(line, ASK_NOTHING, text, &error)) {
             report_error(output, error);
-            return EXIT_USAGE;
+            return refused;
         }
         password_set(&changes->password, text, (line.options & OPT_PAP_ONLY) != 0);
         secret_wipe(text, sizeof text);
@@ -112,9 +113,17 @@ int save_changes(StoredUser* user, const Changes& changes, const std::string& li
     return EXIT_OK;
 }
 
-const char* password_word(const PasswordProperty& password) {
+// The kind of password; with --show-secret a PAP-or-CHAP password's text,
+// as the password dialog shows it (a PAP-only one is kept as a digest).
+std::string password_word(const CommandLine& line, const PasswordProperty& password) {
     if (!password_is_set(password)) return "none";
-    return password.type == PASSWORD_PAP_ONLY ? "PAP only" : "PAP or CHAP";
+    if (password.type == PASSWORD_PAP_ONLY) return "PAP only";
+    if (!(line.options & OPT_SHOW_SECRET)) return "PAP or CHAP";
+    char text[SECRET_TEXT_SIZE];
+    password_text(password, text);
+    std::string shown = std::string("PAP or CHAP: ") + text;
+    secret_wipe(text, sizeof text);
+    return shown;
 }
 
 }  // namespace
@@ -176,6 +185,10 @@ int run_user_list(const CommandLine& line, Output* output) {
 
 int run_user_show(const CommandLine& line, Output* output) {
     PromptsToOutput prompts(output);
+    if ((line.options & OPT_SHOW_SECRET) && !(line.server_options & OPTION_SHOW_PASSWORD)) {
+        report_error(output, "this server does not let passwords be shown");
+        return EXIT_FAILED;
+    }
     if (!load_program_dictionary(output)) return EXIT_FAILED;
     StoredUser user;
     int code = read_named_user(line.operands[0], &user, output);
@@ -204,7 +217,7 @@ int run_user_show(const CommandLine& line, Output* output) {
         else
             json_null(&writer);
         json_key(&writer, "password");
-        json_string(&writer, password_word(user.password));
+        json_string(&writer, password_word(line, user.password).c_str());
         list_json(&writer, "check", user.record.check_list);
         list_json(&writer, "reply", user.record.return_list);
         json_end_object(&writer);
@@ -214,7 +227,7 @@ int run_user_show(const CommandLine& line, Output* output) {
         table.rows = {{"Name:", shown_form(listed)},
                       {"Kind:", string_text(user_kind_info(user.kind).display_id)},
                       {"Profile:", user.profile[0] ? shown_form(user.profile) : string_text(IDS_NO_PROFILE)}};
-        if (user_kind_info(user.kind).password) table.rows.push_back({"Password:", password_word(user.password)});
+        if (user_kind_info(user.kind).password) table.rows.push_back({"Password:", password_word(line, user.password)});
         output->out += format_table(table) + "Check list:\n";
         list_lines(user.record.check_list, &output->out);
         output->out += "Return list:\n";
@@ -232,7 +245,7 @@ int run_user_add(const CommandLine& line, Output* output) {
     const std::string name = stored_form(line.operands[0]);
     if ((kind == USER_SECURID_PREFIX || kind == USER_SECURID_SUFFIX) && strstr(name.c_str(), USERNAME_MARK)) {
         report_error(output, string_text(IDS_SECURID_USERNAME_REFUSED));
-        return EXIT_USAGE;
+        return EXIT_FAILED;
     }
     char listed[512];
     if (name.empty() || !user_listed_name(kind, name.c_str(), listed, sizeof listed)) {
@@ -293,13 +306,13 @@ int run_user_passwd(const CommandLine& line, Output* output) {
     if (code != EXIT_OK) return code;
     if (!user_kind_info(user.kind).password) {
         report_error(output, "only native users have a password");
-        return EXIT_USAGE;
+        return EXIT_FAILED;
     }
     char text[SECRET_TEXT_SIZE];
     std::string error;
-    if (!password_from_line(line, ASK_TWICE, text, &error)) {
+    if (int refused = password_from_line(line, ASK_TWICE, text, &error)) {
         report_error(output, error);
-        return EXIT_USAGE;
+        return refused;
     }
     password_set(&user.password, text, (line.options & OPT_PAP_ONLY) != 0);
     secret_wipe(text, sizeof text);
@@ -318,9 +331,9 @@ int run_user_check_password(const CommandLine& line, Output* output) {
     if (code != EXIT_OK) return code;
     char text[SECRET_TEXT_SIZE];
     std::string error;
-    if (!password_from_line(line, ASK_ONCE, text, &error)) {
+    if (int refused = password_from_line(line, ASK_ONCE, text, &error)) {
         report_error(output, error);
-        return EXIT_USAGE;
+        return refused;
     }
     const bool correct = password_is_set(user.password) && password_matches(user.password, text);
     secret_wipe(text, sizeof text);

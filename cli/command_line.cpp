@@ -45,6 +45,7 @@ const OptionSpec OPTIONS[] = {
     {"--order", OPT_ORDER, true, -1},
     {"--log-days", OPT_LOG_DAYS, true, -1},
     {"--message", OPT_MESSAGE, true, -1},
+    {"--show-secret", OPT_SHOW_SECRET, false, -1},
     {"--clients", OPT_EXPORT_CLIENTS, false, -1},
     {"--users", OPT_EXPORT_USERS, false, -1},
     {"--profiles", OPT_EXPORT_PROFILES, false, -1},

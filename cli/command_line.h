@@ -50,6 +50,7 @@ enum OptionFlag : uint64_t {
     OPT_ORDER = 1ull << 52,     // --order "METHOD, METHOD, ..."
     OPT_LOG_DAYS = 1ull << 53,  // --log-days N
     OPT_MESSAGE = 1ull << 54,   // --message KEY=TEXT, repeatable
+    OPT_SHOW_SECRET = 1ull << 55,  // show: secrets and passwords as text, where the server allows it
 };
 
 // The six fields that identify a current-user record, in the order the

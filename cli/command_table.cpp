@@ -60,10 +60,11 @@ const CommandEntry COMMANDS[] = {
      "securid-suffix. Names are listed as the console lists them: a SecurID prefix or suffix with\n"
      "<USERNAME> where the user name goes.\n",
      OPT_KIND | OPT_JSON, 0, 0, NEEDS_ADMISSION, check_user_options, run_user_list},
-    {"user", "show", "user show NAME [--json]", "a user's kind, profile, password and lists",
+    {"user", "show", "user show NAME [--json] [--show-secret]", "a user's kind, profile, password and lists",
      "Each row reads \"Attribute = value\"; rows inherited from the profile are marked [profile], the\n"
-     "user's own that replace them [overrides profile], and inherited rows the user removes [subtracted].\n",
-     OPT_JSON, 1, 1, NEEDS_ADMISSION, nullptr, run_user_show},
+     "user's own that replace them [overrides profile], and inherited rows the user removes [subtracted].\n"
+     "--show-secret shows a PAP-or-CHAP password's text, where the server lets the console show it.\n",
+     OPT_JSON | OPT_SHOW_SECRET, 1, 1, NEEDS_ADMISSION, nullptr, run_user_show},
     {"user", "add", "user add NAME [--kind KIND] [PASSWORD] [--pap-only] [--profile P] [LISTS]", "add a user",
      "PASSWORD: --password TEXT or --password-stdin (the first line of standard input).\n"
      "LISTS: --check \"Attribute = value\" and --reply \"Attribute = value\", each as often as needed;\n"
@@ -88,8 +89,9 @@ const CommandEntry COMMANDS[] = {
      nullptr, run_client_list},
     {"client", "list", "client list [--json]", "the RAS clients", nullptr, OPT_JSON, 0, 0, NEEDS_ADMISSION, nullptr,
      run_client_list},
-    {"client", "show", "client show NAME [--json]", "a RAS client's address, product and secrets",
-     "Secrets are never printed: each reads set or none.\n", OPT_JSON, 1, 1, NEEDS_ADMISSION, nullptr, run_client_show},
+    {"client", "show", "client show NAME [--json] [--show-secret]", "a RAS client's address, product and secrets",
+     "Secrets read set or none; --show-secret prints them where the server lets the console show them.\n",
+     OPT_JSON | OPT_SHOW_SECRET, 1, 1, NEEDS_ADMISSION, nullptr, run_client_show},
     {"client", "add", "client add NAME [CLIENT-OPTIONS]", "add a RAS client",
      "CLIENT-OPTIONS: --address ADDRESS (a dotted quad or a host name; \"\" for none), --product NAME (one\n"
      "of the server's products; a new client starts with the standard one), --secret-stdin and\n"
@@ -105,8 +107,9 @@ const CommandEntry COMMANDS[] = {
      nullptr, run_proxy_list},
     {"proxy", "list", "proxy list [--json]", "the proxy targets", nullptr, OPT_JSON, 0, 0, NEEDS_ADMISSION, nullptr,
      run_proxy_list},
-    {"proxy", "show", "proxy show NAME [--json]", "a proxy target's settings", nullptr, OPT_JSON, 1, 1, NEEDS_ADMISSION,
-     nullptr, run_proxy_show},
+    {"proxy", "show", "proxy show NAME [--json] [--show-secret]", "a proxy target's settings",
+     "Secrets read set or none; --show-secret prints them where the server lets the console show them.\n",
+     OPT_JSON | OPT_SHOW_SECRET, 1, 1, NEEDS_ADMISSION, nullptr, run_proxy_show},
     {"proxy", "add", "proxy add NAME [PROXY-OPTIONS]", "add a proxy target",
      "PROXY-OPTIONS: --address ADDRESS, --retries N (3 unless a number), --retry-ms N (5000 unless a\n"
      "number), --accounting forward|record|both, --secret-stdin and --acct-secret-stdin.\n",

@@ -73,7 +73,7 @@ int replace_given_lists(const CommandLine& line, AttributeRecord* record, Output
         std::string error;
         if (!add_list_items(record, list.kind, program_dictionary(), *list.items, &error)) {
             report_error(output, error);
-            return EXIT_USAGE;
+            return EXIT_FAILED;
         }
     }
     return EXIT_OK;

@@ -16,5 +16,6 @@ bool load_program_dictionary(Output* output);
 void list_lines(const AttributeList& list, std::string* out);
 void list_json(JsonWriter* writer, const char* key, const AttributeList& list);
 // Each list given by --check or --reply replaces the record's, item by item
-// through the editor's rules; the others stay. EXIT_OK or EXIT_USAGE.
+// through the editor's rules; the others stay. EXIT_OK, or EXIT_FAILED at the
+// first item the rules refuse.
 int replace_given_lists(const CommandLine& line, AttributeRecord* record, Output* output);

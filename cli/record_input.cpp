@@ -26,11 +26,12 @@ PromptAnswer print_prompt(const PromptRequest& request) {
     return request.buttons == PROMPT_OK || request.buttons == PROMPT_OK_CANCEL ? ANSWER_OK : ANSWER_NO;
 }
 
-bool length_ok(char text[SECRET_TEXT_SIZE], std::string* error) {
-    if (strlen(text) <= SECRET_TEXT_LIMIT) return true;
+// The fields take 31 characters: a longer one is refused as they refuse it.
+int length_ok(char text[SECRET_TEXT_SIZE], std::string* error) {
+    if (strlen(text) <= SECRET_TEXT_LIMIT) return EXIT_OK;
     secret_wipe(text, SECRET_TEXT_SIZE);
     *error = "a password or secret has at most 31 characters";
-    return false;
+    return EXIT_FAILED;
 }
 
 std::string trimmed(const std::string& text) {
@@ -74,7 +75,7 @@ bool add_list_items(AttributeRecord* record, ListKind kind, const Dictionary* di
     return true;
 }
 
-bool password_from_line(const CommandLine& line, PasswordAsk ask, char text[SECRET_TEXT_SIZE], std::string* error) {
+int password_from_line(const CommandLine& line, PasswordAsk ask, char text[SECRET_TEXT_SIZE], std::string* error) {
     memset(text, 0, SECRET_TEXT_SIZE);
     const bool from_stdin = (line.options & OPT_PASSWORD_STDIN) || (ask != ASK_NOTHING && !stdin_is_terminal());
     if (line.password) {
@@ -82,7 +83,7 @@ bool password_from_line(const CommandLine& line, PasswordAsk ask, char text[SECR
     } else if (from_stdin) {
         if (!read_input_line(text, SECRET_TEXT_SIZE)) {
             *error = "no password on standard input";
-            return false;
+            return EXIT_USAGE;
         }
     } else if (ask != ASK_NOTHING) {
         char again[SECRET_TEXT_SIZE] = "";
@@ -93,19 +94,19 @@ bool password_from_line(const CommandLine& line, PasswordAsk ask, char text[SECR
         if (!same) {
             secret_wipe(text, SECRET_TEXT_SIZE);
             *error = typed ? "the two passwords differ" : "no password typed";
-            return false;
+            return EXIT_USAGE;
         }
     } else {
         *error = "no password given";
-        return false;
+        return EXIT_USAGE;
     }
     return length_ok(text, error);
 }
 
-bool secret_from_stdin(char text[SECRET_TEXT_SIZE], std::string* error) {
+int secret_from_stdin(char text[SECRET_TEXT_SIZE], std::string* error) {
     if (!read_input_line(text, SECRET_TEXT_SIZE)) {
         *error = "a secret is missing on standard input";
-        return false;
+        return EXIT_USAGE;
     }
     return length_ok(text, error);
 }

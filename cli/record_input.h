@@ -39,12 +39,13 @@ bool add_list_items(AttributeRecord* record, ListKind kind, const Dictionary* di
 // one) or twice (to set one).
 enum PasswordAsk { ASK_NOTHING, ASK_ONCE, ASK_TWICE };
 // The password the options give: --password, --password-stdin, or as
-// `ask` says. False when none is given, or the two typings differ.
-bool password_from_line(const CommandLine& line, PasswordAsk ask, char text[SECRET_TEXT_SIZE], std::string* error);
+// `ask` says. EXIT_USAGE when none is given or the two typings differ,
+// EXIT_FAILED when it is longer than the fields take; *error says which.
+int password_from_line(const CommandLine& line, PasswordAsk ask, char text[SECRET_TEXT_SIZE], std::string* error);
 
 // --secret-stdin and --acct-secret-stdin: a line of standard input each, in
-// that order. False when a line is missing or too long.
-bool secret_from_stdin(char text[SECRET_TEXT_SIZE], std::string* error);
+// that order. EXIT_USAGE when a line is missing, EXIT_FAILED when too long.
+int secret_from_stdin(char text[SECRET_TEXT_SIZE], std::string* error);
 
 // Names of a record kind, as `list` prints them; `what` names them in a
 // failure ("pools").

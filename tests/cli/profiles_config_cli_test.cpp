@@ -36,8 +36,8 @@ TEST_F(ProfileCommands, AddShowSetAndTheListsTheyReplace) {
         int code;
     } refused[] = {
         {{"profile", "add", "sales"}, EXIT_FAILED},                                   // already there
-        {{"profile", "add", "west", "--reply", "No-Such-Attribute = 1"}, EXIT_USAGE},  // checked first
-        {{"profile", "add", std::string(256, 'p')}, EXIT_USAGE},
+        {{"profile", "add", "west", "--reply", "No-Such-Attribute = 1"}, EXIT_FAILED},  // checked first
+        {{"profile", "add", std::string(256, 'p')}, EXIT_FAILED},
         {{"profile", "set", "nobody", "--reply", "Idle-Timeout = 5"}, EXIT_FAILED},
         {{"profile", "show", "nobody"}, EXIT_FAILED},
     };
@@ -80,11 +80,11 @@ TEST_F(ConfigCommands, ShowsAndSetsEachPart) {
         std::vector<std::string> arguments;
         int code;
     } refused[] = {
-        {{"config", "set", "--log-days", "1000"}, EXIT_USAGE},
-        {{"config", "set", "--log-days", "12a"}, EXIT_USAGE},
-        {{"config", "set", "--order", "Nobody"}, EXIT_USAGE},
-        {{"config", "set", "--order", ""}, EXIT_USAGE},
-        {{"config", "set", "--message", "rude=Go"}, EXIT_USAGE},
+        {{"config", "set", "--log-days", "1000"}, EXIT_FAILED},
+        {{"config", "set", "--log-days", "12a"}, EXIT_FAILED},
+        {{"config", "set", "--order", "Nobody"}, EXIT_FAILED},
+        {{"config", "set", "--order", ""}, EXIT_FAILED},
+        {{"config", "set", "--message", "rude=Go"}, EXIT_FAILED},
     };
     const std::string order = stored("Policy", "Auth-Info", "Auth-Order");
     for (const auto& c : refused) EXPECT_EQ(run(c.arguments).code, c.code) << c.arguments[3];

@@ -42,10 +42,10 @@ TEST_F(RecordCommands, ClientsWithAddressProductAndSecrets) {
         const char* input;
         int code;
     } refused[] = {
-        {{"client", "set", "pop-west1", "--address", "10.1.2.300"}, "", EXIT_USAGE},
-        {{"client", "set", "pop-west1", "--product", "Toaster"}, "", EXIT_USAGE},
+        {{"client", "set", "pop-west1", "--address", "10.1.2.300"}, "", EXIT_FAILED},
+        {{"client", "set", "pop-west1", "--product", "Toaster"}, "", EXIT_FAILED},
         {{"client", "set", "pop-west1", "--secret-stdin"}, "", EXIT_USAGE},
-        {{"client", "set", "<any>", "--address", "10.0.0.1"}, "", EXIT_USAGE},
+        {{"client", "set", "<any>", "--address", "10.0.0.1"}, "", EXIT_FAILED},
         {{"client", "show", "nobody"}, "", EXIT_FAILED},
     };
     for (const auto& c : refused) EXPECT_EQ(run(c.arguments, c.input).code, c.code) << c.arguments[3];
@@ -64,7 +64,7 @@ TEST_F(RecordCommands, ProxiesFollowThePanelsRules) {
               "Name:               AUTH.EXAMPLE\nAddress:            192.0.2.9\nRetries:            3\n"
               "Retry ms:           750\nAccounting:         record\nSecret:             none\n"
               "Accounting secret:  none\n");
-    EXPECT_EQ(run({"proxy", "set", "<roaming>", "--address", "10.0.0.1"}).code, EXIT_USAGE);
+    EXPECT_EQ(run({"proxy", "set", "<roaming>", "--address", "10.0.0.1"}).code, EXIT_FAILED);
     EXPECT_EQ(run({"proxy", "set", "auth.example", "--accounting", "sideways"}).code, EXIT_USAGE);
     EXPECT_EQ(run({"proxy", "remove", "auth.example"}).code, EXIT_OK);
 }
@@ -81,8 +81,8 @@ TEST_F(RecordCommands, PoolsAndTheirRanges) {
         const char* err_start;
     } refused[] = {
         {"10.50.0.50", "5", EXIT_FAILED, "keelcli: the pool cannot take the range (00D0"},
-        {"10.70.0.1", "0", EXIT_USAGE, "keelcli: "},
-        {"10.70.0", "5", EXIT_USAGE, "keelcli: "},
+        {"10.70.0.1", "0", EXIT_FAILED, "keelcli: "},
+        {"10.70.0", "5", EXIT_FAILED, "keelcli: "},
     };
     for (const auto& c : refused) {
         Outcome r = run({"pool", "add-range", "guest-pool", c.start, c.count});

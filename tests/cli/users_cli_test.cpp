@@ -39,14 +39,14 @@ TEST_F(UserCommands, AddShowAndRefuse) {
     } refused[] = {
         {{"user", "add", "smith"}, EXIT_FAILED, "keelcli: the user SMITH already exists\n"},
         {{"user", "add", "abc<username>", "--kind", "securid-prefix"},
-         EXIT_USAGE,
+         EXIT_FAILED,
          "keelcli: '<USERNAME>' cannot be used as part of a SecurID prefix or suffix\n"},
         {{"user", "add", "jones", "--reply", "No-Such-Attribute = 1"},
-         EXIT_USAGE,
+         EXIT_FAILED,
          "keelcli: the dictionary offers no attribute \"No-Such-Attribute\" for this list\n"},
         {{"user", "add", "jones", "--kind", "wizard"}, EXIT_USAGE, nullptr},
         {{"user", "add", "jones", "--kind", "securid", "--password", "x"},
-         EXIT_USAGE,
+         EXIT_FAILED,
          "keelcli: only native users have a password\n"},
         {{"user", "add", "jones", "--profile", "nothing-like-it"},
          EXIT_FAILED,
@@ -95,10 +95,10 @@ TEST_F(UserCommands, PasswordsFromStandardInput) {
     EXPECT_EQ(r.code, EXIT_NO);
     EXPECT_EQ(r.out, "Incorrect password specified\n");
     r = run({"user", "passwd", "pbrown"}, std::string(40, 'x').c_str());
-    EXPECT_EQ(r.code, EXIT_USAGE);
+    EXPECT_EQ(r.code, EXIT_FAILED);
     EXPECT_EQ(r.err, "keelcli: a password or secret has at most 31 characters\n");
     r = run({"user", "passwd", "<any>"}, "x\n");
-    EXPECT_EQ(r.code, EXIT_USAGE);
+    EXPECT_EQ(r.code, EXIT_FAILED);
 }
 
 TEST_F(UserCommands, RemoveFindsEveryForm) {
