@@ -55,6 +55,28 @@ TEST_F(RecordCommands, ClientsWithAddressProductAndSecrets) {
     EXPECT_EQ(stored("Client", "POP-WEST1", "IPAddress"), "<missing>");
 }
 
+// Shown only with --show-secret and only while the server's option mask
+// lets the console show stored secrets (0x04) or passwords (0x08).
+TEST_F(RecordCommands, SecretsAreShownOnlyWhereTheServerAllowsIt) {
+    ASSERT_EQ(run({"client", "set", "hq-nas1", "--secret-stdin"}, "rotated-1\n").code, EXIT_OK);
+    ASSERT_EQ(run({"user", "passwd", "jsmith"}, "Pw-of-jsmith\n").code, EXIT_OK);
+    EXPECT_TRUE(run({"client", "show", "hq-nas1"}).out.find("Secret:             set\n") != std::string::npos);
+    EXPECT_TRUE(run({"client", "show", "hq-nas1", "--show-secret"}).out.find("Secret:             rotated-1\n") !=
+                std::string::npos);
+    EXPECT_TRUE(run({"user", "show", "jsmith", "--show-secret"}).out.find("PAP or CHAP: Pw-of-jsmith\n") !=
+                std::string::npos);
+
+    ASSERT_EQ(sim_apply(server, "option-mask 0x00000003\n"), 0);
+    const std::vector<std::string> refused[] = {{"client", "show", "hq-nas1", "--show-secret"},
+                                                {"proxy", "show", "<roaming>", "--show-secret"},
+                                                {"user", "show", "jsmith", "--show-secret"}};
+    for (const auto& arguments : refused) {
+        Outcome r = run(arguments);
+        EXPECT_EQ(r.code, EXIT_FAILED) << arguments[0];
+        EXPECT_EQ(r.out, "") << arguments[0];
+    }
+}
+
 TEST_F(RecordCommands, ProxiesFollowThePanelsRules) {
     Outcome r = run({"proxy", "add", "auth.example", "--address", "192.0.2.9", "--retries", "12a", "--retry-ms", "750",
                      "--accounting", "record"});
