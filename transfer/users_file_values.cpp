@@ -20,12 +20,6 @@ uint32_t leading_decimal(const char* text) {
     return (uint32_t)value;
 }
 
-uint16_t number_width(uint32_t type) {
-    if (type == AT_HEX8 || type == AT_INT8) return 1;
-    if (type == AT_HEX16 || type == AT_INT16) return 2;
-    return 4;
-}
-
 void put_number(ImportedValue* value, uint32_t number, uint16_t width) {
     uint8_t bytes[4];
     put_le32(bytes, number);
@@ -42,7 +36,7 @@ ValueConversion convert_number(const AttributeDefinition& definition, const char
         transfer_log_error(log, UF_UNKNOWN_VALUE, text, definition.name);
         return VALUE_IN_ERROR;
     }
-    put_number(value, number, number_width(definition.type));
+    put_number(value, number, stored_number_width(definition.type));
     return VALUE_CONVERTED;
 }
 
