@@ -17,6 +17,7 @@
 #include "tests/transfer/users_file_support.h"
 #include "transfer/users_file_dictionaries.h"
 #include "transfer/users_file_write.h"
+#include "transfer/users_import_options.h"
 #include "ui/panel_commands.h"
 
 namespace {
@@ -103,6 +104,41 @@ TEST_F(UsersFileImportTest, TheDemoPairLoadsAndAMissingHalfDoesNot) {
     ImportDictionaryTables other = {};
     EXPECT_FALSE(load_import_dictionaries(nullptr, names, "NOSUCH", &other));
     EXPECT_EQ(other.import.attribute_count + other.master.attribute_count + other.product.attribute_count, 0u);
+}
+
+TEST_F(UsersFileImportTest, TheOptionsOfferThePairsAndProfilesAndLoadTheChosenPair) {
+    open();
+    UsersImportChoices choices;
+    ASSERT_TRUE(users_import_options_start(nullptr, &choices));
+    ASSERT_EQ(choices.formats.count, 1u);
+    EXPECT_STREQ(name_list_at(&choices.formats, 0), "LIVINGSTON");
+    EXPECT_EQ(choices.profiles.count, 5u);
+    EXPECT_EQ(choices.profile, -1);
+    EXPECT_FALSE(choices.pap_only);
+    choices.profile = name_list_find(&choices.profiles, "STAFF-VPN");
+    choices.pap_only = true;
+    ImportDictionaryTables chosen = {};
+    UsersImportOptions taken = {};
+    ASSERT_TRUE(users_import_options_accept(nullptr, &choices, &chosen, &taken));
+    EXPECT_STREQ(taken.profile, "STAFF-VPN");
+    EXPECT_TRUE(taken.pap_only);
+    EXPECT_EQ(taken.dictionaries.import, &chosen.import);
+    import_dictionaries_free(&chosen);
+
+    // The pair cannot be fetched: the import ends with its message.
+    ASSERT_EQ(sim_add_fault(server, "5:2:1:fail=3"), 0);
+    prompt.asked.clear();
+    EXPECT_FALSE(users_import_options_accept(nullptr, &choices, &chosen, &taken));
+    EXPECT_EQ(messages().back(), "Error opening import dictionary file");
+    users_import_options_free(&choices);
+}
+
+TEST_F(UsersFileImportTest, AServerWithoutPairsEndsTheImport) {
+    open_session("dictionary \"\" " KEEL_DEMO_DIR "/default.dict\n");
+    UsersImportChoices choices;
+    EXPECT_FALSE(users_import_options_start(nullptr, &choices));
+    EXPECT_EQ(messages(), (Lines{"No import dictionaries are available"}));
+    EXPECT_EQ(choices.dictionary_names, nullptr);
 }
 
 TEST_F(UsersFileImportTest, ASingleLineRecordMakesAUserWithOnlyItsPassword) {
