@@ -147,6 +147,7 @@ bool next_users_record(UsersFileInput* input, const UsersImportOptions& options,
     UsersRecordRead read = read_users_record(input, log, &reader->text);
     if (read == USERS_RECORD_END) return false;
     snprintf(user->file_name, sizeof user->file_name, "%s", reader->text.name);
+    stored_name(user->file_name, user->record.object_name, sizeof user->record.object_name);
     user->line = reader->text.line;
     if (read == USERS_RECORD_READ) translate_users_record(reader->text, options, log, &reader->entry, user);
     user->errors = log->errors - errors_before;

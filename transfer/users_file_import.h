@@ -53,7 +53,8 @@ void users_reader_free(UsersFileReader* reader);
 
 // Reads the next record and translates it into `user` (whose old lists are
 // freed). False when no record is left. A record that is not importable
-// still carries its file name, line and error count.
+// still carries its names (the stored one empty when the name cannot be
+// stored), line and error count: the scan lists it.
 bool next_users_record(UsersFileInput* input, const UsersImportOptions& options, TransferLog* log,
                        UsersFileReader* reader, ImportedUser* user);
 // Translates a record read whole; returns user->importable.

@@ -14,6 +14,7 @@
 bool users_import_options_start(void* owner, UsersImportChoices* choices) {
     memset(choices, 0, sizeof *choices);
     choices->profile = -1;
+    choices->format = 0;
     uint32_t count = 0;
     uint16_t status = list_dictionaries(&choices->dictionary_names, &count);
     if (status == 0 && !import_dictionary_bases(choices->dictionary_names, &choices->formats))

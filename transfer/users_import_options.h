@@ -13,7 +13,7 @@ struct UsersImportChoices {
     char* dictionary_names;  // the server's named dictionaries, as listed
     NameList formats;        // base names of the pairs, sorted
     NameList profiles;       // the server's profiles, sorted (OEM)
-    int64_t format;          // index in formats
+    int64_t format;          // index in formats; the first when the dialog opens
     int64_t profile;         // index in profiles; -1: "<no profile>"
     bool ignore_attributes;
     bool pap_only;  // false: "Allow PAP or CHAP", the default

@@ -231,7 +231,7 @@ TEST_F(UsersFileImportTest, TheClassicSampleImportsWithTheCountsItsEntriesCallFo
               "STEVE@11 ok errors=0 check=[] reply=[Service-Type:1:02000000 Framed-Protocol:1:01000000 "
               "Framed-IP-Address:18:00000000210310ac Framed-IP-Netmask:2:00ffffff Framed-Routing:1:03000000 "
               "Filter-Id:0:7374642e70707000 Framed-MTU:1:dc050000 Framed-Compression:1:01000000] password=6/32");
-    EXPECT_EQ(records[4], "nopass@41 skip errors=0");
+    EXPECT_EQ(records[4], "NOPASS@41 skip errors=0");
     EXPECT_EQ(records[6],
               "ERIN@49 ok errors=2 check=[] reply=[Service-Type:1:02000000] password=6/32");
     EXPECT_EQ(records[9], "DEFAULT@62 ok errors=1 check=[] reply=[Service-Type:1:01000000] password=6/0");
