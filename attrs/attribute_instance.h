@@ -82,6 +82,13 @@ inline uint32_t stored_length(const AttributeInstance& instance) {
     return (instance.state & IS_LONG_VALUE) ? instance.long_length : instance.length;
 }
 
+// The bytes a number of an integer-like type is stored in: 1, 2 or 4.
+inline uint16_t stored_number_width(uint32_t type) {
+    if (type == AT_HEX8 || type == AT_INT8) return 1;
+    if (type == AT_HEX16 || type == AT_INT16) return 2;
+    return 4;
+}
+
 // The unsigned number in `width` bytes (little-endian) from `offset` of the
 // value; bytes past the value's length count as 0.
 uint32_t value_number(const AttributeInstance& instance, uint32_t width = 4, uint32_t offset = 0);

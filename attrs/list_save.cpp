@@ -1,5 +1,6 @@
 // Writing a record's lists back: one property per attribute name, built on
 // the temporary object, which is then renamed over the stored one.
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -19,6 +20,7 @@ struct SaveContext {
     uint8_t* stored;    // the stored property, read when a long value is written back
     uint16_t stored_length;
     char stored_name[32];  // whose property `stored` holds; empty for none
+    SaveFailure* failure;  // null when the caller does not ask
 };
 
 bool holds_long_value(const StoredRecord& record, const AttributeInstance& instance) {
@@ -96,6 +98,8 @@ uint16_t write_lists(void* context, const char* cls, const char* temp_name) {
             const AttributeInstance& instance = list->items[i];
             if ((instance.state & IS_WRITTEN) || is_profile_instance(instance)) continue;
             uint16_t status = write_property(save, cls, temp_name, instance.name);
+            if (status != 0 && save->failure)
+                snprintf(save->failure->property, sizeof save->failure->property, "%s", instance.name);
             if (status != 0) return status;
         }
     }
@@ -115,12 +119,19 @@ void finish_save(AttributeList* list, bool saved) {
 
 }  // namespace
 
-uint16_t save_attribute_lists(AttributeRecord* record) {
-    SaveContext save = {record, (uint8_t*)malloc(MAX_PROPERTY_LENGTH), (uint8_t*)malloc(MAX_PROPERTY_LENGTH), 0, ""};
+uint16_t save_attribute_lists(AttributeRecord* record, SaveFailure* failure) {
+    SaveContext save = {record, (uint8_t*)malloc(MAX_PROPERTY_LENGTH), (uint8_t*)malloc(MAX_PROPERTY_LENGTH), 0, "",
+                        failure};
+    if (failure) {
+        failure->step = BUILD_OK;
+        failure->property[0] = 0;
+    }
     uint16_t status = STATUS_OUT_OF_MEMORY;
     if (save.property && save.stored)
         status = create_object(record->class_name, record->object_name, write_lists, &save, TEMP_DELETE_IGNORE_RESULT,
-                               TEMP_DELETE_AFTER_WRITE_FAILURE);
+                               TEMP_DELETE_AFTER_WRITE_FAILURE, failure ? &failure->step : nullptr);
+    else if (failure)
+        failure->step = BUILD_TEMP_OBJECT;
     finish_save(&record->check_list, status == 0);
     finish_save(&record->return_list, status == 0);
     free(save.property);

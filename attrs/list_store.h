@@ -5,6 +5,7 @@
 
 #include <stdint.h>
 
+#include "api/create_object.h"
 #include "attrs/attribute_list.h"
 #include "attrs/dictionary.h"
 
@@ -33,4 +34,9 @@ uint16_t load_profile_instances(const char* profile_name, const Dictionary* dict
 // stored object, which stays untouched by any failure. Profile instances are
 // not written. Fails with 106 when a property would exceed 35840 bytes, and
 // with 7 when a long stored value is no longer in the stored object.
-uint16_t save_attribute_lists(AttributeRecord* record);
+// Where a failed save stopped: the step, and for a write the property.
+struct SaveFailure {
+    BuildStep step;
+    char property[32];
+};
+uint16_t save_attribute_lists(AttributeRecord* record, SaveFailure* failure = nullptr);

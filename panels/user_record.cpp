@@ -104,15 +104,26 @@ uint16_t read_user(const char* listed, const Dictionary* dictionary, void* owner
     return status;
 }
 
-uint16_t save_user(AttributeRecord* record, UserKind kind, const PasswordProperty& password, const char* profile) {
-    uint16_t status = save_attribute_lists(record);
+uint16_t save_user(AttributeRecord* record, UserKind kind, const PasswordProperty& password, const char* profile,
+                   SaveFailure* failure) {
+    uint16_t status = save_attribute_lists(record, failure);
     if (status != 0) return status;
     // The lists were written over the whole object: the password and the
     // link follow.
     const char* cls = record->class_name;
     const char* object = record->object_name;
+    const char* property = PASSWORD_PROPERTY;
     if (user_kind_info(kind).password && password_is_set(password)) status = write_user_password(cls, object, password);
-    if (status == 0) status = write_profile_link(cls, object, profile);
-    if (status != 0) db_delete(cls, object, nullptr);
+    if (status == 0) {
+        property = PROFILE_LINK_PROPERTY;
+        status = write_profile_link(cls, object, profile);
+    }
+    if (status != 0) {
+        db_delete(cls, object, nullptr);
+        if (failure) {
+            failure->step = BUILD_WRITE;
+            snprintf(failure->property, sizeof failure->property, "%s", property);
+        }
+    }
     return status;
 }

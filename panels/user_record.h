@@ -8,6 +8,7 @@
 #include "api/db_lists.h"
 #include "attrs/attribute_list.h"
 #include "attrs/dictionary.h"
+#include "attrs/list_store.h"
 #include "panels/profile_link.h"
 #include "panels/user_password.h"
 #include "panels/user_types.h"
@@ -44,4 +45,6 @@ uint16_t read_user(const char* listed, const Dictionary* dictionary, void* owner
 // Writes a user whole: the lists over the stored object (which any failure
 // there leaves as it was), then the password and the profile link. A user
 // left without them is deleted, so no half-written user stays stored.
-uint16_t save_user(AttributeRecord* record, UserKind kind, const PasswordProperty& password, const char* profile);
+// `failure` (when given) names the step and the property that failed.
+uint16_t save_user(AttributeRecord* record, UserKind kind, const PasswordProperty& password, const char* profile,
+                   SaveFailure* failure = nullptr);

@@ -35,16 +35,6 @@ bool number_of_width(const AttributeInstance& instance, uint32_t width, char* te
     return true;
 }
 
-uint32_t number_width(uint16_t type) {
-    switch (type) {
-        case AT_HEX8:
-        case AT_INT8: return 1;
-        case AT_HEX16:
-        case AT_INT16: return 2;
-        default: return 4;
-    }
-}
-
 bool named_value_text(const AttributeInstance& instance, char* text, uint32_t text_size) {
     switch (instance.stored_type) {
         case AT_INTEGER:
@@ -104,7 +94,7 @@ bool rif_attribute_text(const AttributeInstance& instance, char* text, uint32_t 
         case AT_HEX32:
         case AT_INT8:
         case AT_INT16:
-        case AT_DATE: return number_of_width(instance, number_width(instance.stored_type), text, text_size);
+        case AT_DATE: return number_of_width(instance, stored_number_width(instance.stored_type), text, text_size);
         case AT_IPADDR:
             if (instance.length != 4) return false;
             format_dotted_address(value_number(instance), text, text_size);

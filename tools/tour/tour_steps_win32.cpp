@@ -23,6 +23,8 @@
 #include "tools/tour/attribute_pages_host_win32.h"
 #include "transfer/export_progress_win32.h"
 #include "transfer/transfer_ids.h"
+#include "transfer/users_import_ids.h"
+#include "transfer/users_import_options_win32.h"
 #include "ui/attribute_editor_ids.h"
 
 namespace {
@@ -461,6 +463,24 @@ void open_export_progress() {
 }
 void close_export_progress() { export_progress_close(&g_progress); }
 
+// Returns when a later step closes the dialog; Cancel loads nothing.
+void open_users_import_options() {
+    UsersImportChoices choices;
+    ImportDictionaryTables tables = {};
+    UsersImportOptions options = {};
+    users_import_options_run(main_window(), &choices, &tables, &options);
+    import_dictionaries_free(&tables);
+    users_import_options_free(&choices);
+}
+
+// A profile linked to every user and passwords kept as digests.
+void choose_users_import_options() {
+    HWND dialog = tour_front_dialog();
+    if (!dialog) return;
+    SendDlgItemMessageA(dialog, IDC_UIMPORT_PROFILE, CB_SETCURSEL, 1, 0);
+    CheckRadioButton(dialog, IDC_UIMPORT_PAP_CHAP, IDC_UIMPORT_PAP_ONLY, IDC_UIMPORT_PAP_ONLY);
+}
+
 void exit_console() { PostMessageA(main_window(), WM_COMMAND, IDM_EXIT, 0); }
 
 }  // namespace
@@ -587,6 +607,10 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, open_export_progress, false},
     {"export-progress", nullptr, false},
     {nullptr, close_export_progress, false},
+    {nullptr, open_users_import_options, false},
+    {nullptr, choose_users_import_options, false},
+    {"users-import-options", nullptr, false},
+    {nullptr, close_front_dialog, false},
     {nullptr, back_to_servers, false},
     {nullptr, open_grid_demo, false},
     {nullptr, select_and_pick, false},
