@@ -35,16 +35,6 @@ bool number_of_width(const AttributeInstance& instance, uint32_t width, char* te
     return true;
 }
 
-uint32_t number_width(uint16_t type) {
-    switch (type) {
-        case AT_HEX8:
-        case AT_INT8: return 1;
-        case AT_HEX16:
-        case AT_INT16: return 2;
-        default: return 4;
-    }
-}
-
 bool named_value_text(const AttributeInstance& instance, char* text, uint32_t text_size) {
     switch (instance.stored_type) {
         case AT_INTEGER:
@@ -55,12 +45,24 @@ bool named_value_text(const AttributeInstance& instance, char* text, uint32_t te
         case AT_INT16: break;
         default: return false;  // the name form reads back only as one of these numbers
     }
-    // A named value is the 32-bit number whatever the type's own width.
+    // A named value reads back in the type's own width: a stored value of
+    // another length would come back cut or padded, so it goes in hex.
+    if (instance.length != rif_number_width(instance.stored_type)) return false;
     snprintf(text, text_size, "#%s[[[%8.8lX]]]", instance.value_name, (unsigned long)value_number(instance));
     return true;
 }
 
 }  // namespace
+
+uint32_t rif_number_width(uint16_t type) {
+    switch (type) {
+        case AT_HEX8:
+        case AT_INT8: return 1;
+        case AT_HEX16:
+        case AT_INT16: return 2;
+        default: return 4;
+    }
+}
 
 const char* rif_class_text(const char* cls) {
     if (cls[0] == '+' && cls[1] == '+' && strlen(cls) >= 4) return cls + 4;
@@ -104,7 +106,7 @@ bool rif_attribute_text(const AttributeInstance& instance, char* text, uint32_t 
         case AT_HEX32:
         case AT_INT8:
         case AT_INT16:
-        case AT_DATE: return number_of_width(instance, number_width(instance.stored_type), text, text_size);
+        case AT_DATE: return number_of_width(instance, rif_number_width(instance.stored_type), text, text_size);
         case AT_IPADDR:
             if (instance.length != 4) return false;
             format_dotted_address(value_number(instance), text, text_size);

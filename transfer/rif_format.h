@@ -13,6 +13,10 @@ const uint32_t RIF_VALUE_LIMIT = 256;
 // Room for any line: an attribute header, a long property name and 512 digits.
 const uint32_t RIF_LINE_SIZE = 1024;
 
+// The bytes a number of an integer type (1, 11 to 15, 19) is stored in,
+// and read back in from its text.
+uint32_t rif_number_width(uint16_t type);
+
 // The class as a class line names it: "++b-Native-User" becomes
 // "Native-User"; names without "++" stay as they are.
 const char* rif_class_text(const char* cls);
