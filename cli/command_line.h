@@ -46,6 +46,9 @@ enum OptionFlag : uint64_t {
     OPT_EXPORT_CONFIGURATION = 1ull << 29,
     OPT_EXPORT_ACCESS = 1ull << 30,
     OPT_EXPORT_PARTS = 0xFFull << 23,
+    // import: the parts above, and these.
+    OPT_IMPORT_REPLACE = 1ull << 32,  // --replace ask|all|none
+    OPT_SCAN_ONLY = 1ull << 33,       // --scan-only
 };
 
 // The six fields that identify a current-user record, in the order the
@@ -92,6 +95,7 @@ struct CommandLine {
     const char* retry_ms = nullptr;
     const char* accounting = nullptr;
     const char* description = nullptr;
+    const char* replace_mode = nullptr;  // import --replace
 };
 
 enum ParseResult {

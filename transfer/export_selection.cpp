@@ -111,21 +111,26 @@ uint16_t export_list_objects(SelectionModel* model) {
     return 0;
 }
 
+ExportPart part_of_entry(uint32_t page, uint16_t group) {
+    switch (page) {
+        case PAGE_RAS_CLIENTS: return EXPORT_CLIENTS;
+        case PAGE_USERS: return EXPORT_USERS;
+        case PAGE_PROFILES: return EXPORT_PROFILES;
+        case PAGE_PROXIES: return EXPORT_PROXIES;
+        case PAGE_ADDRESS_POOLS: return EXPORT_POOLS;
+        default:
+            return group == OTHER_MESSAGES        ? EXPORT_MESSAGES
+                   : group == OTHER_CONFIGURATION ? EXPORT_CONFIGURATION
+                                                  : EXPORT_ACCESS;
+    }
+}
+
 ExportSelection export_selection_from(const SelectionModel* model) {
     ExportSelection selection = {};
-    selection.parts[EXPORT_CLIENTS] = selection_page_has_selected(model->pages[PAGE_RAS_CLIENTS]);
-    selection.parts[EXPORT_USERS] = selection_page_has_selected(model->pages[PAGE_USERS]);
-    selection.parts[EXPORT_PROFILES] = selection_page_has_selected(model->pages[PAGE_PROFILES]);
-    selection.parts[EXPORT_PROXIES] = selection_page_has_selected(model->pages[PAGE_PROXIES]);
-    selection.parts[EXPORT_POOLS] = selection_page_has_selected(model->pages[PAGE_ADDRESS_POOLS]);
-    const SelectionPage& other = model->pages[PAGE_OTHER_DATA];
-    for (uint32_t i = 0; i < other.count; ++i) {
-        if (!other.entries[i].selected) continue;
-        switch (other.entries[i].group) {
-            case OTHER_MESSAGES: selection.parts[EXPORT_MESSAGES] = true; break;
-            case OTHER_CONFIGURATION: selection.parts[EXPORT_CONFIGURATION] = true; break;
-            case OTHER_ACCESS: selection.parts[EXPORT_ACCESS] = true; break;
-        }
+    for (uint32_t page = 0; page < model->page_count; ++page) {
+        const SelectionPage& entries = model->pages[page];
+        for (uint32_t i = 0; i < entries.count; ++i)
+            if (entries.entries[i].selected) selection.parts[part_of_entry(page, entries.entries[i].group)] = true;
     }
     selection.object_selected = object_selected;
     selection.context = (void*)model;

@@ -37,6 +37,9 @@ void listed_object_text(uint32_t page, const char* cls, const char* object, char
 // (the lists then hold what was read before it).
 uint16_t export_list_objects(SelectionModel* model);
 
+// The part an entry of `page` belongs to (on Other Data, by its group).
+ExportPart part_of_entry(uint32_t page, uint16_t group);
+
 // The engine's selection from the model: a part is chosen when any entry of
 // it is; the model must outlive the export.
 ExportSelection export_selection_from(const SelectionModel* model);
