@@ -60,10 +60,7 @@ bool input_elsewhere(const MSG& message, HWND window) {
 ReplaceAnswer on_ask(void* context, const char* cls, const char* object) {
     ImportStatusWindow* status = (ImportStatusWindow*)context;
     if (!status->window) return ANSWER_SKIP;
-    set_status(status, IDS_IMPORT_REPLACE_STATUS, cls, object);
-    show_buttons(status->window, true);
-    SendMessageA(status->window, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(status->window, IDC_IMPORT_REPLACE), TRUE);
-    status->answered = false;
+    import_status_show_question(status, cls, object);
     MSG message;
     while (!status->answered) {
         BOOL got = GetMessageA(&message, nullptr, 0, 0);
@@ -95,6 +92,14 @@ void import_status_open(ImportStatusWindow* status, HWND owner) {
     center_over_owner(status->window);
     ShowWindow(status->window, SW_SHOW);
     UpdateWindow(status->window);
+}
+
+void import_status_show_question(ImportStatusWindow* status, const char* cls, const char* object) {
+    if (!status->window) return;
+    set_status(status, IDS_IMPORT_REPLACE_STATUS, cls, object);
+    show_buttons(status->window, true);
+    SendMessageA(status->window, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(status->window, IDC_IMPORT_REPLACE), TRUE);
+    status->answered = false;
 }
 
 ImportCallbacks import_status_callbacks(ImportStatusWindow* status) {

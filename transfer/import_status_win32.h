@@ -21,3 +21,6 @@ void import_status_open(ImportStatusWindow* status, HWND owner);
 // The engine's callbacks, with the window as context.
 ImportCallbacks import_status_callbacks(ImportStatusWindow* status);
 void import_status_close(ImportStatusWindow* status);
+// Puts the question on the window and returns at once; the replace
+// callback then waits for the answer.
+void import_status_show_question(ImportStatusWindow* status, const char* cls, const char* object);

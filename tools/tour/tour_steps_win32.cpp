@@ -22,6 +22,7 @@
 #include "tools/griddemo/demo_window_win32.h"
 #include "tools/tour/attribute_pages_host_win32.h"
 #include "transfer/export_progress_win32.h"
+#include "transfer/import_status_win32.h"
 #include "transfer/transfer_ids.h"
 #include "ui/attribute_editor_ids.h"
 
@@ -461,6 +462,15 @@ void open_export_progress() {
 }
 void close_export_progress() { export_progress_close(&g_progress); }
 
+// The replace question of an import, as it stands when the file holds a
+// client the server has already.
+ImportStatusWindow g_import_status = {};
+void open_import_question() {
+    import_status_open(&g_import_status, main_window());
+    import_status_show_question(&g_import_status, "Client", "HQ-NAS1");
+}
+void close_import_question() { import_status_close(&g_import_status); }
+
 void exit_console() { PostMessageA(main_window(), WM_COMMAND, IDM_EXIT, 0); }
 
 }  // namespace
@@ -587,6 +597,9 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, open_export_progress, false},
     {"export-progress", nullptr, false},
     {nullptr, close_export_progress, false},
+    {nullptr, open_import_question, false},
+    {"import-replace", nullptr, false},
+    {nullptr, close_import_question, false},
     {nullptr, back_to_servers, false},
     {nullptr, open_grid_demo, false},
     {nullptr, select_and_pick, false},
