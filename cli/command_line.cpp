@@ -11,8 +11,9 @@ struct OptionSpec {
     int key_field;  // for OPT_SESSION_KEY
 };
 
-// "--text" is a switch for `get` and takes the value for `set`: both share
-// the name, and the command decides which one is meant.
+// "--text" is a switch for `get` and takes the value for `set`, "--replace"
+// a switch for `rename` and a mode for `import`: such options share the
+// name, and the command decides which one is meant.
 const OptionSpec OPTIONS[] = {
     {"--json", OPT_JSON, false, -1},
     {"--text", OPT_TEXT, false, -1},
@@ -54,6 +55,8 @@ const OptionSpec OPTIONS[] = {
     {"--messages", OPT_EXPORT_MESSAGES, false, -1},
     {"--configuration", OPT_EXPORT_CONFIGURATION, false, -1},
     {"--access", OPT_EXPORT_ACCESS, false, -1},
+    {"--replace", OPT_IMPORT_REPLACE, true, -1},
+    {"--scan-only", OPT_SCAN_ONLY, false, -1},
 };
 
 bool is_help(const char* argument) { return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0; }
@@ -102,14 +105,15 @@ bool family_accepts(const char* name, uint64_t flag) {
     return false;
 }
 
+// Of the options sharing a name, the one the command takes.
 const OptionSpec* find_option(const char* argument, const char* command) {
+    const OptionSpec* first = nullptr;
     for (const OptionSpec& option : OPTIONS) {
         if (!option_is(argument, option.name)) continue;
-        if (option.flag == OPT_TEXT && family_accepts(command, OPT_TEXT_VALUE)) continue;
-        if (option.flag == OPT_TEXT_VALUE && !family_accepts(command, OPT_TEXT_VALUE)) continue;
-        return &option;
+        if (family_accepts(command, option.flag)) return &option;
+        if (!first) first = &option;
     }
-    return nullptr;
+    return first;
 }
 
 // Null for the options that may be given more than once.
@@ -128,6 +132,7 @@ const char** value_slot(CommandLine* line, const OptionSpec& option) {
         case OPT_DESCRIPTION: return &line->description;
         case OPT_ORDER: return &line->order;
         case OPT_LOG_DAYS: return &line->log_days;
+        case OPT_IMPORT_REPLACE: return &line->replace_mode;
         case OPT_CHECK:
         case OPT_REPLY:
         case OPT_MESSAGE: return nullptr;

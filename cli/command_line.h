@@ -51,6 +51,9 @@ enum OptionFlag : uint64_t {
     OPT_LOG_DAYS = 1ull << 53,  // --log-days N
     OPT_MESSAGE = 1ull << 54,   // --message KEY=TEXT, repeatable
     OPT_SHOW_SECRET = 1ull << 55,  // show: secrets and passwords as text, where the server allows it
+    // import: the parts above, and these.
+    OPT_IMPORT_REPLACE = 1ull << 32,  // --replace ask|all|none
+    OPT_SCAN_ONLY = 1ull << 33,       // --scan-only
 };
 
 // The six fields that identify a current-user record, in the order the
@@ -101,6 +104,7 @@ struct CommandLine {
     const char* log_days = nullptr;
     std::vector<const char*> message_items;
     uint32_t server_options = 0;  // the server's option mask, once it admits this client
+    const char* replace_mode = nullptr;  // import --replace
 };
 
 enum ParseResult {

@@ -174,6 +174,17 @@ const CommandEntry COMMANDS[] = {
      "bytes, and appends to export.log in the current directory. Exits 4 when an error was logged, with\n"
      "the count on stderr. Shows its progress on stderr when stderr is a terminal.\n",
      OPT_EXPORT_PARTS, 1, 1, NEEDS_ADMISSION, nullptr, run_export},
+    {"import", nullptr,
+     "import FILE [--users] [--profiles] [--clients] [--proxies] [--pools] [--messages] [--configuration] "
+     "[--access] [--replace ask|all|none] [--scan-only]",
+     "read a .rif file into the database",
+     "Reads the parts given (every part when none is given) as the console's Import does, and appends to\n"
+     "import.log in the current directory. An object the database holds already is asked about\n"
+     "(--replace ask: replace, all, skip or cancel), replaced (all) or left alone (none); without\n"
+     "--replace, ask when standard input is a terminal, none otherwise. --scan-only reads the file and\n"
+     "prints what it offers, \"** \" before objects whose lines hold errors, and writes nothing.\n"
+     "Exits 4 when an error was logged, with the count on stderr.\n",
+     OPT_EXPORT_PARTS | OPT_IMPORT_REPLACE | OPT_SCAN_ONLY, 1, 1, NEEDS_ADMISSION, check_import, run_import},
     {nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, NEEDS_CONNECTION, nullptr, nullptr},
 };
 

@@ -110,3 +110,6 @@ int run_config_set(const CommandLine& line, Output* output);
 
 // export (cmd_export.cpp)
 int run_export(const CommandLine& line, Output* output);
+// import (cmd_import.cpp)
+bool check_import(const CommandLine& line, std::string* error);
+int run_import(const CommandLine& line, Output* output);

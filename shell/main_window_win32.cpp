@@ -11,6 +11,7 @@
 #include "shell/title.h"
 #include "shell/window_class_win32.h"
 #include "transfer/export_command_win32.h"
+#include "transfer/import_command_win32.h"
 #include "ui/help_win32.h"
 
 namespace {
@@ -68,6 +69,16 @@ bool panel_allows_leaving() {
     return !panel || panel_send(panel, PANEL_QUERY_LEAVE) == 0;
 }
 
+// An import rewrites what the panels show: the visible one may first save
+// its changes (or keep them and refuse), and afterwards every panel forgets
+// what it loaded and the visible one loads again.
+void import_from_file() {
+    if (!panel_allows_leaving()) return;
+    if (!import_command(g_main.window)) return;
+    reset_all_panels();
+    activate(subdlg_current_index(g_main.host));
+}
+
 INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
@@ -95,6 +106,7 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPAR
                 case IDM_SETTINGS: report_settings_dialog_run(window); return TRUE;
                 case IDM_REPORT: report_command_run(window, server_connection().server_name); return TRUE;
                 case IDM_EXPORT: export_command(window); return TRUE;
+                case IDM_IMPORT: import_from_file(); return TRUE;
             }
             return TRUE;  // Escape (IDCANCEL) does not close the main window
         }

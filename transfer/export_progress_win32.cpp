@@ -7,26 +7,12 @@
 #include "api/text_field.h"
 #include "resources/strings.h"
 #include "transfer/transfer_ids.h"
+#include "transfer/waiting_messages_win32.h"
 #include "ui/dialogs_win32.h"
 
 namespace {
 
 INT_PTR CALLBACK progress_proc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
-
-// Runs what is waiting: painting, and the input the disabled owner drops.
-void run_waiting_messages(HWND window) {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage((int)message.wParam);  // for the main loop, after the export
-            return;
-        }
-        if (!IsDialogMessageA(window, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-}
 
 }  // namespace
 

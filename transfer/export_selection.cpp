@@ -52,12 +52,10 @@ uint16_t list_class(SelectionModel* model, uint32_t page, uint16_t group, const 
     NameList names = {};
     uint16_t status = list_class_objects(cls, &names);
     if (status == 0) {
-        UserKind kind = page == PAGE_USERS ? user_kind_of_class(cls) : USER_KIND_UNKNOWN;
         char listed[300];
         for (uint32_t i = 0; i < names.count && status == 0; ++i) {
             const char* object = name_list_at(&names, i);
-            if (kind == USER_KIND_UNKNOWN || !user_listed_name(kind, object, listed, sizeof listed))
-                copy_text(listed, sizeof listed, object);
+            listed_object_text(page, cls, object, listed, sizeof listed);
             if (!selection_add(model, page, group, object, listed)) status = STATUS_OUT_OF_MEMORY;
         }
     }
@@ -67,8 +65,18 @@ uint16_t list_class(SelectionModel* model, uint32_t page, uint16_t group, const 
 
 }  // namespace
 
+void transfer_pages_init(SelectionModel* model, uint16_t title_id, uint16_t prompt_id) {
+    selection_init(model, title_id, prompt_id, PAGE_TITLES, EXPORT_PAGE_COUNT);
+}
+
 void export_selection_init(SelectionModel* model) {
-    selection_init(model, IDS_EXPORT_TITLE, IDS_EXPORT_SELECT_PROMPT, PAGE_TITLES, EXPORT_PAGE_COUNT);
+    transfer_pages_init(model, IDS_EXPORT_TITLE, IDS_EXPORT_SELECT_PROMPT);
+}
+
+void listed_object_text(uint32_t page, const char* cls, const char* object, char* listed, uint32_t listed_size) {
+    UserKind kind = page == PAGE_USERS ? user_kind_of_class(cls) : USER_KIND_UNKNOWN;
+    if (kind == USER_KIND_UNKNOWN || !user_listed_name(kind, object, listed, listed_size))
+        copy_text(listed, listed_size, object);
 }
 
 uint16_t export_list_objects(SelectionModel* model) {
@@ -103,21 +111,26 @@ uint16_t export_list_objects(SelectionModel* model) {
     return 0;
 }
 
+ExportPart part_of_entry(uint32_t page, uint16_t group) {
+    switch (page) {
+        case PAGE_RAS_CLIENTS: return EXPORT_CLIENTS;
+        case PAGE_USERS: return EXPORT_USERS;
+        case PAGE_PROFILES: return EXPORT_PROFILES;
+        case PAGE_PROXIES: return EXPORT_PROXIES;
+        case PAGE_ADDRESS_POOLS: return EXPORT_POOLS;
+        default:
+            return group == OTHER_MESSAGES        ? EXPORT_MESSAGES
+                   : group == OTHER_CONFIGURATION ? EXPORT_CONFIGURATION
+                                                  : EXPORT_ACCESS;
+    }
+}
+
 ExportSelection export_selection_from(const SelectionModel* model) {
     ExportSelection selection = {};
-    selection.parts[EXPORT_CLIENTS] = selection_page_has_selected(model->pages[PAGE_RAS_CLIENTS]);
-    selection.parts[EXPORT_USERS] = selection_page_has_selected(model->pages[PAGE_USERS]);
-    selection.parts[EXPORT_PROFILES] = selection_page_has_selected(model->pages[PAGE_PROFILES]);
-    selection.parts[EXPORT_PROXIES] = selection_page_has_selected(model->pages[PAGE_PROXIES]);
-    selection.parts[EXPORT_POOLS] = selection_page_has_selected(model->pages[PAGE_ADDRESS_POOLS]);
-    const SelectionPage& other = model->pages[PAGE_OTHER_DATA];
-    for (uint32_t i = 0; i < other.count; ++i) {
-        if (!other.entries[i].selected) continue;
-        switch (other.entries[i].group) {
-            case OTHER_MESSAGES: selection.parts[EXPORT_MESSAGES] = true; break;
-            case OTHER_CONFIGURATION: selection.parts[EXPORT_CONFIGURATION] = true; break;
-            case OTHER_ACCESS: selection.parts[EXPORT_ACCESS] = true; break;
-        }
+    for (uint32_t page = 0; page < model->page_count; ++page) {
+        const SelectionPage& entries = model->pages[page];
+        for (uint32_t i = 0; i < entries.count; ++i)
+            if (entries.entries[i].selected) selection.parts[part_of_entry(page, entries.entries[i].group)] = true;
     }
     selection.object_selected = object_selected;
     selection.context = (void*)model;

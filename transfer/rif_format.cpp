@@ -45,7 +45,9 @@ bool named_value_text(const AttributeInstance& instance, char* text, uint32_t te
         case AT_INT16: break;
         default: return false;  // the name form reads back only as one of these numbers
     }
-    // A named value is the 32-bit number whatever the type's own width.
+    // A named value reads back in the type's own width: a stored value of
+    // another length would come back cut or padded, so it goes in hex.
+    if (instance.length != stored_number_width(instance.stored_type)) return false;
     snprintf(text, text_size, "#%s[[[%8.8lX]]]", instance.value_name, (unsigned long)value_number(instance));
     return true;
 }

@@ -120,9 +120,14 @@ TEST(RifFormat, AttributeTextForms) {
          "    Framed-IP-Address [[[0000 0021 0012]]]^=010000005E5000"},
         {"value name", named(make_instance("Service-Type", AT_INTEGER, 0x11, u32_bytes(10)), "Call-Check"),
          "    Service-Type [[[0000 0011 0001]]]=#Call-Check[[[0000000A]]]"},
+        {"value name of an 8-bit attribute",
+         named(make_instance("Keel-Service-Class", AT_HEX8, 0x11, bytes_of({2})), "Silver"),
+         "    Keel-Service-Class [[[0000 0011 000b]]]=#Silver[[[00000002]]]"},
+        // A reader stores a named value in its type's width: 4 stored bytes
+        // of an 8-bit type would come back as 1.
         {"value name of an 8-bit attribute, stored as 32 bits",
          named(make_instance("Keel-Service-Class", AT_HEX8, 0x11, u32_bytes(2)), "Silver"),
-         "    Keel-Service-Class [[[0000 0011 000b]]]=#Silver[[[00000002]]]"},
+         "    Keel-Service-Class [[[0000 0011 000b]]]^=02000000"},
         {"value name on a string type cannot read back",
          named(make_instance("S", AT_STRING, 0x11, u32_bytes(2)), "Two"), "    S [[[0000 0011 0000]]]^=02000000"},
         {"echo instance", make_instance("Framed-Protocol", AT_INTEGER, 0x29, u32_bytes(1)),

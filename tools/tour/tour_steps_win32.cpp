@@ -22,6 +22,7 @@
 #include "tools/griddemo/demo_window_win32.h"
 #include "tools/tour/attribute_pages_host_win32.h"
 #include "transfer/export_progress_win32.h"
+#include "transfer/import_status_win32.h"
 #include "transfer/transfer_ids.h"
 #include "transfer/users_import_ids.h"
 #include "transfer/users_import_options_win32.h"
@@ -480,6 +481,14 @@ void choose_users_import_options() {
     SendDlgItemMessageA(dialog, IDC_UIMPORT_PROFILE, CB_SETCURSEL, 1, 0);
     CheckRadioButton(dialog, IDC_UIMPORT_PAP_CHAP, IDC_UIMPORT_PAP_ONLY, IDC_UIMPORT_PAP_ONLY);
 }
+// The replace question of an import, as it stands when the file holds a
+// client the server has already.
+ImportStatusWindow g_import_status = {};
+void open_import_question() {
+    import_status_open(&g_import_status, main_window());
+    import_status_show_question(&g_import_status, "Client", "HQ-NAS1");
+}
+void close_import_question() { import_status_close(&g_import_status); }
 
 void exit_console() { PostMessageA(main_window(), WM_COMMAND, IDM_EXIT, 0); }
 
@@ -611,6 +620,9 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, choose_users_import_options, false},
     {"users-import-options", nullptr, false},
     {nullptr, close_front_dialog, false},
+    {nullptr, open_import_question, false},
+    {"import-replace", nullptr, false},
+    {nullptr, close_import_question, false},
     {nullptr, back_to_servers, false},
     {nullptr, open_grid_demo, false},
     {nullptr, select_and_pick, false},
