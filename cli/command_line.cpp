@@ -57,6 +57,8 @@ const OptionSpec OPTIONS[] = {
     {"--access", OPT_EXPORT_ACCESS, false, -1},
     {"--replace", OPT_IMPORT_REPLACE, true, -1},
     {"--scan-only", OPT_SCAN_ONLY, false, -1},
+    {"--dictionary", OPT_DICTIONARY, true, -1},
+    {"--ignore-attributes", OPT_IGNORE_ATTRIBUTES, false, -1},
 };
 
 bool is_help(const char* argument) { return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0; }
@@ -133,6 +135,7 @@ const char** value_slot(CommandLine* line, const OptionSpec& option) {
         case OPT_ORDER: return &line->order;
         case OPT_LOG_DAYS: return &line->log_days;
         case OPT_IMPORT_REPLACE: return &line->replace_mode;
+        case OPT_DICTIONARY: return &line->dictionary;
         case OPT_CHECK:
         case OPT_REPLY:
         case OPT_MESSAGE: return nullptr;

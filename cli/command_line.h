@@ -54,6 +54,9 @@ enum OptionFlag : uint64_t {
     // import: the parts above, and these.
     OPT_IMPORT_REPLACE = 1ull << 32,  // --replace ask|all|none
     OPT_SCAN_ONLY = 1ull << 33,       // --scan-only
+    // import-users.
+    OPT_DICTIONARY = 1ull << 40,         // --dictionary BASE
+    OPT_IGNORE_ATTRIBUTES = 1ull << 41,  // --ignore-attributes
 };
 
 // The six fields that identify a current-user record, in the order the
@@ -105,6 +108,7 @@ struct CommandLine {
     std::vector<const char*> message_items;
     uint32_t server_options = 0;  // the server's option mask, once it admits this client
     const char* replace_mode = nullptr;  // import --replace
+    const char* dictionary = nullptr;    // import-users --dictionary
 };
 
 enum ParseResult {

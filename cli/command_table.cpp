@@ -3,6 +3,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/import_common.h"
 #include "cli/table.h"
 
 const CommandEntry COMMANDS[] = {
@@ -184,7 +185,18 @@ const CommandEntry COMMANDS[] = {
      "--replace, ask when standard input is a terminal, none otherwise. --scan-only reads the file and\n"
      "prints what it offers, \"** \" before objects whose lines hold errors, and writes nothing.\n"
      "Exits 4 when an error was logged, with the count on stderr.\n",
-     OPT_EXPORT_PARTS | OPT_IMPORT_REPLACE | OPT_SCAN_ONLY, 1, 1, NEEDS_ADMISSION, check_import, run_import},
+     OPT_EXPORT_PARTS | OPT_IMPORT_REPLACE | OPT_SCAN_ONLY, 1, 1, NEEDS_ADMISSION, check_replace_mode, run_import},
+    {"import-users", nullptr,
+     "import-users FILE --dictionary BASE [--ignore-attributes] [--profile NAME] [--pap-only] "
+     "[--replace ask|all|none] [--scan-only]",
+     "read a users file of another RADIUS server into native users",
+     "Reads a users file written with the server's import dictionary pair BASE (BASE.DCT and BASE.DCI),\n"
+     "as the console's Import does for a file not named .rif, and appends to import.log in the current\n"
+     "directory. --ignore-attributes keeps only each user's password; --profile links every user to a\n"
+     "profile; --pap-only keeps passwords as digests. The replace question and --scan-only are those of\n"
+     "import. Exits 4 when an error was logged, with the count on stderr.\n",
+     OPT_DICTIONARY | OPT_IGNORE_ATTRIBUTES | OPT_PROFILE | OPT_PAP_ONLY | OPT_IMPORT_REPLACE | OPT_SCAN_ONLY, 1, 1,
+     NEEDS_ADMISSION, check_import_users, run_import_users},
     {nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, NEEDS_CONNECTION, nullptr, nullptr},
 };
 

@@ -110,6 +110,7 @@ int run_config_set(const CommandLine& line, Output* output);
 
 // export (cmd_export.cpp)
 int run_export(const CommandLine& line, Output* output);
-// import (cmd_import.cpp)
-bool check_import(const CommandLine& line, std::string* error);
+// import (cmd_import.cpp), import-users (cmd_import_users.cpp); their
+// --replace is checked by check_replace_mode (import_common.h)
 int run_import(const CommandLine& line, Output* output);
+int run_import_users(const CommandLine& line, Output* output);

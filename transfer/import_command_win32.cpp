@@ -10,6 +10,7 @@
 #include "resources/strings.h"
 #include "transfer/import_engine.h"
 #include "transfer/import_status_win32.h"
+#include "transfer/users_import_command_win32.h"
 #include "transfer/selection_dialog_win32.h"
 #include "ui/wait_cursor.h"
 
@@ -37,7 +38,6 @@ bool common_open_dialog(void* owner, char* path, uint32_t path_size) {
 }
 
 SaveFileChooser g_chooser = common_open_dialog;
-ExternalFileImport g_external = nullptr;
 
 void tell(HWND owner, uint16_t title_id, PromptIcon icon, const char* text) {
     PromptRequest request = {owner, string_text(title_id), text, icon, PROMPT_OK, false};
@@ -49,9 +49,11 @@ bool is_rif_name(const char* path) {
     return length >= 3 && strcmp(path + length - 3, "rif") == 0;
 }
 
-// OK of the selection dialog: the import phase under the "Import Status"
-// window, then its closing messages; the dialog closes after them.
-bool run_import_phase(HWND dialog, SelectionModel*, void* context) {
+}  // namespace
+
+void import_set_file_chooser(SaveFileChooser chooser) { g_chooser = chooser ? chooser : common_open_dialog; }
+
+bool import_phase_under_status(HWND dialog, SelectionModel*, void* context) {
     ImportRun* run = (ImportRun*)context;
     ImportStatusWindow status = {};
     import_status_open(&status, dialog);
@@ -61,25 +63,10 @@ bool run_import_phase(HWND dialog, SelectionModel*, void* context) {
     return true;
 }
 
-}  // namespace
-
-void import_set_file_chooser(SaveFileChooser chooser) { g_chooser = chooser ? chooser : common_open_dialog; }
-
-void import_set_external_handler(ExternalFileImport handler) { g_external = handler; }
-
 bool import_command(HWND owner) {
     char path[MAX_PATH] = "";
     if (!g_chooser(owner, path, sizeof path)) return false;
-    if (!is_rif_name(path)) {
-        if (g_external) {
-            g_external(owner, path);
-            return true;
-        }
-        char text[MAX_PATH + 200];
-        snprintf(text, sizeof text, string_text(IDS_IMPORT_EXTERNAL_UNAVAILABLE), path);
-        tell(owner, IDS_TITLE_ERROR_DB, PROMPT_ICON_STOP, text);
-        return false;
-    }
+    if (!is_rif_name(path)) return users_file_import_command(owner, path);
     ImportRun* run = (ImportRun*)calloc(1, sizeof(ImportRun));
     if (!run) {
         tell(owner, IDS_TITLE_ERROR_DB, PROMPT_ICON_STOP, string_text(IDS_IMPORT_NO_MEMORY));
@@ -104,7 +91,7 @@ bool import_command(HWND owner) {
         import_scan(run, dictionary);
     }
     import_tell_scan(run, owner);
-    run_selection_dialog(owner, &run->pages, run_import_phase, run);
+    run_selection_dialog(owner, &run->pages, import_phase_under_status, run);
     import_close(run);
     free(run);
     return true;

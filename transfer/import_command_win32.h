@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "transfer/export_file_choice.h"
+#include "transfer/selection_model.h"
 
 // True when a ".rif" file was opened and its selection dialog shown: the
 // panels must then forget what they loaded (the caller resets them).
@@ -13,7 +14,9 @@ bool import_command(HWND owner);
 
 // Tests answer the open dialog themselves; null restores the common dialog.
 void import_set_file_chooser(SaveFileChooser chooser);
-// A file whose name does not end in "rif" goes to the users-file import
-// when one is installed; without one the administrator is told.
-typedef void (*ExternalFileImport)(HWND owner, const char* path);
-void import_set_external_handler(ExternalFileImport handler);
+// A file whose name does not end in "rif" is a users file.
+
+// OK of the selection dialog (`context` the ImportRun): the import phase
+// under the "Import Status" window, then its closing messages; the dialog
+// closes after them.
+bool import_phase_under_status(HWND dialog, SelectionModel* pages, void* context);

@@ -86,11 +86,31 @@ ImportOpenResult import_open(ImportRun* run, const char* path, const char* log_p
     return IMPORT_OPENED;
 }
 
+ImportOpenResult import_open_users_file(ImportRun* run, const char* path, const char* log_path,
+                                        const UsersImportOptions* options) {
+    memset(run, 0, sizeof *run);
+    transfer_pages_init(&run->pages, IDS_IMPORT_TITLE, IDS_IMPORT_SELECT_PROMPT);
+    for (uint32_t page = 0; page < run->pages.page_count; ++page) run->pages.pages[page].disabled = page != PAGE_USERS;
+    run->users = options;
+    run->file = fopen(path, "rb");
+    if (!run->file) return IMPORT_CANNOT_OPEN;
+    users_input_from_file(&run->users_input, run->file);
+    if (!transfer_log_open(&run->log, log_path, IMPORT_LOG_HEADING, path)) {
+        fclose(run->file);
+        run->file = nullptr;
+        return IMPORT_CANNOT_OPEN;
+    }
+    return IMPORT_OPENED;
+}
+
 void import_scan(ImportRun* run, const Dictionary* dictionary) {
     run->dictionary = dictionary;
     transfer_log_banner(&run->log, "\r\n>>> Scanning input file <<<\r\n");
     // Without the dictionary no attribute line can be checked: nothing is offered.
-    if (dictionary && dictionary_loaded(dictionary)) walk_file(run, PHASE_SCAN);
+    if (run->users)
+        walk_users_file(run, PHASE_SCAN);
+    else if (dictionary && dictionary_loaded(dictionary))
+        walk_file(run, PHASE_SCAN);
     run->scan_errors = run->log.errors;
     run->scan_warnings = run->log.warnings;
     if (run->scan_errors) banner_lines(&run->log, SCAN_ERROR_NOTE);
@@ -107,7 +127,12 @@ void import_selected(ImportRun* run, ReplaceMode mode, const ImportCallbacks& ca
     run->callbacks = callbacks;
     memset(&run->result, 0, sizeof run->result);
     run->result.selected = selection_count(&run->pages);
-    if (run->result.selected > 0) walk_file(run, PHASE_IMPORT);
+    if (run->result.selected > 0) {
+        if (run->users)
+            walk_users_file(run, PHASE_IMPORT);
+        else
+            walk_file(run, PHASE_IMPORT);
+    }
     if (run->log.errors) banner_lines(&run->log, IMPORT_ERROR_NOTE);
     if (run->log.warnings) banner_lines(&run->log, IMPORT_WARNING_NOTE);
 }
@@ -118,6 +143,8 @@ void import_close(ImportRun* run) {
     run->file = nullptr;
     selection_free(&run->pages);
     import_object_free(&run->object);
+    imported_user_free(&run->users_user);
+    users_reader_free(&run->users_reader);
 }
 
 void import_tell_scan(const ImportRun* run, void* owner) {

@@ -16,6 +16,8 @@
 #include "transfer/rif_reader.h"
 #include "transfer/selection_model.h"
 #include "transfer/transfer_log.h"
+#include "transfer/users_file_import.h"
+#include "transfer/users_file_input.h"
 
 #define IMPORT_LOG_HEADING "Importing data from file '%s'\r\n"
 #define IMPORT_LOG_COUNT "%d Import Errors logged\r\n"
@@ -73,11 +75,21 @@ struct ImportRun {
     ImportResult result;
     uint32_t scan_errors;  // counted by the scan, for its message
     uint32_t scan_warnings;
+    // Set for a users file: its options (they must outlive the run), its
+    // reading and the record read last.
+    const UsersImportOptions* users;
+    UsersFileInput users_input;
+    UsersFileReader users_reader;
+    ImportedUser users_user;
 };
 
 // Opens the file, checks its first line, and opens the log at `log_path`
 // with its heading. On any result but IMPORT_OPENED nothing is left open.
 ImportOpenResult import_open(ImportRun* run, const char* path, const char* log_path);
+// The same for a users file (any first line), read with `options`; only
+// its Users page is offered.
+ImportOpenResult import_open_users_file(ImportRun* run, const char* path, const char* log_path,
+                                        const UsersImportOptions* options);
 // The scan: the pages filled from the file. `dictionary` checks the
 // attribute names; without one (null or empty) the pages stay empty.
 void import_scan(ImportRun* run, const Dictionary* dictionary);

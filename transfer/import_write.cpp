@@ -23,24 +23,10 @@ struct Shown {
 // says so. *exists is whether it was found (false also when not looked for).
 bool may_write(ImportRun* run, const Shown& shown, bool* exists) {
     const ImportObject& object = run->object;
-    *exists = false;
-    if (run->mode == REPLACE_ALL) return true;
-    if (db_exists(object.cls.cls, object.name, nullptr, exists) != 0) {
+    WriteDecision decision = decide_write(run, object.cls.cls, object.name, shown.cls, shown.object, exists);
+    if (decision == WRITE_CHECK_FAILED)
         transfer_log_error(&run->log, ADD_FAILED, (int)object.line, object.cls.cls, object.name);
-        return false;
-    }
-    if (!*exists) return true;
-    ReplaceAnswer answer = ANSWER_SKIP;
-    if (run->mode == REPLACE_ASK && run->callbacks.ask_replace)
-        answer = run->callbacks.ask_replace(run->callbacks.context, shown.cls, shown.object);
-    switch (answer) {
-        case ANSWER_REPLACE: return true;
-        case ANSWER_REPLACE_ALL: run->mode = REPLACE_ALL; return true;
-        case ANSWER_STOP: run->result.stopped = true; return false;
-        case ANSWER_SKIP: break;
-    }
-    ++run->result.skipped;
-    return false;
+    return decision == WRITE_IT;
 }
 
 // Every property onto the temporary object; the number that failed.
@@ -108,6 +94,25 @@ void build_object(ImportRun* run, bool exists) {
 }
 
 }  // namespace
+
+WriteDecision decide_write(ImportRun* run, const char* cls, const char* name, const char* shown_class,
+                           const char* shown_object, bool* exists) {
+    *exists = false;
+    if (run->mode == REPLACE_ALL) return WRITE_IT;
+    if (db_exists(cls, name, nullptr, exists) != 0) return WRITE_CHECK_FAILED;
+    if (!*exists) return WRITE_IT;
+    ReplaceAnswer answer = ANSWER_SKIP;
+    if (run->mode == REPLACE_ASK && run->callbacks.ask_replace)
+        answer = run->callbacks.ask_replace(run->callbacks.context, shown_class, shown_object);
+    switch (answer) {
+        case ANSWER_REPLACE: return WRITE_IT;
+        case ANSWER_REPLACE_ALL: run->mode = REPLACE_ALL; return WRITE_IT;
+        case ANSWER_STOP: run->result.stopped = true; return WRITE_NOT;
+        case ANSWER_SKIP: break;
+    }
+    ++run->result.skipped;
+    return WRITE_NOT;
+}
 
 void shown_names(const char* cls, const char* object, char* shown_class, uint32_t class_size, char* shown_object,
                  uint32_t object_size) {

@@ -64,9 +64,15 @@ void create_pages(HWND dialog, const SelectionModel& model) {
     SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// A disabled page shows its list greyed, and its All and None take nothing.
 void show_page(HWND dialog, const SelectionModel& model, uint32_t shown) {
-    for (uint32_t page = 0; page < model.page_count; ++page)
+    for (uint32_t page = 0; page < model.page_count; ++page) {
+        EnableWindow(page_list(dialog, page), !model.pages[page].disabled);
         ShowWindow(page_list(dialog, page), page == shown ? SW_SHOW : SW_HIDE);
+    }
+    const bool enabled = shown < model.page_count && !model.pages[shown].disabled;
+    EnableWindow(GetDlgItem(dialog, IDC_SELECT_PAGE_ALL), enabled);
+    EnableWindow(GetDlgItem(dialog, IDC_SELECT_PAGE_NONE), enabled);
 }
 
 void select_list(HWND list, bool selected) { SendMessageA(list, LB_SETSEL, selected ? TRUE : FALSE, -1); }
@@ -97,11 +103,18 @@ INT_PTR CALLBACK selection_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM
         case WM_INITDIALOG:
             SetWindowTextA(dialog, string_text(model->title_id));
             SetDlgItemTextA(dialog, IDC_SELECT_PROMPT, string_text(model->prompt_id));
+        {
             create_pages(dialog, *model);
-            show_page(dialog, *model, 0);
+            // The first page that takes a choice is the one shown.
+            uint32_t first = 0;
+            while (first < model->page_count && model->pages[first].disabled) ++first;
+            if (first == model->page_count) first = 0;
+            SendDlgItemMessageA(dialog, IDC_SELECT_TABS, TCM_SETCURSEL, first, 0);
+            show_page(dialog, *model, first);
             center_over_owner(dialog);
-            SetFocus(page_list(dialog, 0));
+            SetFocus(page_list(dialog, first));
             return FALSE;  // the focus is set
+        }
         case WM_NOTIFY: {
             const NMHDR* header = (const NMHDR*)lparam;
             if (header->idFrom == IDC_SELECT_TABS && header->code == TCN_SELCHANGE)
@@ -116,7 +129,7 @@ INT_PTR CALLBACK selection_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM
                     return TRUE;
                 case IDC_SELECT_ALL:
                     for (uint32_t page = 0; page < model->page_count; ++page)
-                        select_list(page_list(dialog, page), true);
+                        if (!model->pages[page].disabled) select_list(page_list(dialog, page), true);
                     return TRUE;
                 case IDOK:
                     take_selection(dialog, model);

@@ -71,7 +71,8 @@ void selection_set_page(SelectionModel* model, uint32_t page, bool selected) {
 }
 
 void selection_set_all(SelectionModel* model, bool selected) {
-    for (uint32_t page = 0; page < model->page_count; ++page) selection_set_page(model, page, selected);
+    for (uint32_t page = 0; page < model->page_count; ++page)
+        if (!model->pages[page].disabled || !selected) selection_set_page(model, page, selected);
 }
 
 bool selection_page_has_selected(const SelectionPage& page) {

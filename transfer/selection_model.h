@@ -18,6 +18,7 @@ struct SelectionEntry {
 
 struct SelectionPage {
     uint16_t title_id;  // string id of the tab's text
+    bool disabled;      // shown, but its list and buttons take nothing
     char* arena;
     uint32_t arena_used;
     uint32_t arena_capacity;

@@ -28,6 +28,22 @@ void users_input_rewind(UsersFileInput* input) {
     input->line = 0;
 }
 
+UsersInputMark users_input_mark(UsersFileInput* input) {
+    return {input->file ? ftell(input->file) : (long)input->at, input->line};
+}
+
+bool users_input_seek(UsersFileInput* input, const UsersInputMark& mark) {
+    if (mark.position < 0) return false;
+    if (input->file) {
+        if (fseek(input->file, mark.position, SEEK_SET) != 0) return false;
+    } else {
+        if ((size_t)mark.position > input->size) return false;
+        input->at = (size_t)mark.position;
+    }
+    input->line = mark.line;
+    return true;
+}
+
 UsersLineRead users_input_line(UsersFileInput* input, char line[USERS_LINE_SIZE]) {
     uint32_t length = 0;
     bool too_long = false;

@@ -22,6 +22,14 @@ void users_input_from_file(UsersFileInput* input, FILE* file);
 void users_input_from_memory(UsersFileInput* input, const uint8_t* bytes, size_t size);
 // Back to the first line (each phase of an import reads the file from its start).
 void users_input_rewind(UsersFileInput* input);
+// Where the reading stands, to read the same lines again from there.
+struct UsersInputMark {
+    long position;
+    uint32_t line;
+};
+UsersInputMark users_input_mark(UsersFileInput* input);
+// False when the file cannot be positioned there.
+bool users_input_seek(UsersFileInput* input, const UsersInputMark& mark);
 
 enum UsersLineRead { USERS_LINE_OK, USERS_LINE_TOO_LONG, USERS_LINE_END };
 // The next line into `line`, terminated. A longer line keeps its first

@@ -4,6 +4,7 @@
 // sample files in the classic and today's syntax.
 #include <gtest/gtest.h>
 
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -15,6 +16,8 @@
 #include "panels/users.h"
 #include "tests/panels/panel_fixture.h"
 #include "tests/transfer/users_file_support.h"
+#include "transfer/export_selection.h"
+#include "transfer/import_engine.h"
 #include "transfer/users_file_dictionaries.h"
 #include "transfer/users_file_write.h"
 #include "transfer/users_import_options.h"
@@ -290,6 +293,75 @@ TEST_F(UsersFileImportTest, TheModernSampleTakesItsOperatorsAndRefusesTheOthers)
     for (const char* user : {"BOB", "ALICE SMITH", "KIOSK", "CARL", "DEFAULT"})
         EXPECT_TRUE(sim_object_exists(server, NATIVE, user)) << user;
     for (const char* user : {"VISITOR", "LAB-*"}) EXPECT_FALSE(sim_object_exists(server, NATIVE, user)) << user;
+}
+
+// The two phases of the console's Import over a users file: every record
+// listed on the Users page alone ("** " where it counted an error), then
+// only the selected ones read again, asked about when they exist, and
+// written; an unselected record leaves nothing in the log the second time.
+TEST_F(UsersFileImportTest, TheScanListsEveryUserAndTheImportWritesTheSelectedOnes) {
+    open();
+    const std::string path = write_test_file("site.users",
+                                             "alice\tPassword = \"a-1\"\n"
+                                             "\tSession-Timeout = 600\n"
+                                             "\n"
+                                             "bob\tPassword = \"b-2\", Bogus-Item = 1\n"
+                                             "\n"
+                                             "carol\n"
+                                             "\n"
+                                             "jsmith\tPassword = \"taken\"\n"
+                                             "\n"
+                                             "dave\tPassword = \"d-4\", Other-Bogus = 2\n");
+    const std::string stored_jsmith = stored_property(NATIVE, "JSMITH", "--Password");
+    const UsersImportOptions chosen = options();
+    remove((test_directory() + "/import.log").c_str());
+    ImportRun* run = (ImportRun*)calloc(1, sizeof(ImportRun));
+    ASSERT_EQ(import_open_users_file(run, path.c_str(), (test_directory() + "/import.log").c_str(), &chosen),
+              IMPORT_OPENED);
+    import_scan(run, nullptr);
+    const SelectionModel& pages = run->pages;
+    Lines listed;
+    for (uint32_t page = 0; page < pages.page_count; ++page) {
+        EXPECT_EQ(pages.pages[page].disabled, page != PAGE_USERS) << page;
+        for (uint32_t i = 0; i < pages.pages[page].count; ++i) listed.push_back(selection_text(pages.pages[page], i));
+    }
+    EXPECT_EQ(listed, (Lines{"ALICE", "** BOB", "CAROL", "JSMITH", "** DAVE"}));
+    EXPECT_EQ(run->scan_errors, 2u);
+
+    // Select All leaves the disabled pages alone; DAVE is not chosen.
+    selection_set_all(&run->pages, true);
+    run->pages.pages[PAGE_USERS].entries[4].selected = false;
+    struct Asked {
+        Lines names;
+    } asked;
+    ImportCallbacks callbacks = {[](void* context, const char* cls, const char* object) {
+                                     static_cast<Asked*>(context)->names.push_back(std::string(cls) + " " + object);
+                                     return ANSWER_SKIP;
+                                 },
+                                 nullptr, &asked};
+    import_selected(run, REPLACE_ASK, callbacks);
+    EXPECT_EQ(asked.names, Lines{"Native-User JSMITH"});
+    EXPECT_EQ(run->result.written, 2u);  // ALICE and BOB; CAROL has no password
+    EXPECT_EQ(run->result.skipped, 1u);
+    EXPECT_EQ(run->log.errors, 1u);  // BOB's item, read again
+    import_close(run);
+    free(run);
+
+    EXPECT_NE(stored_property(NATIVE, "ALICE", "Session-Timeout"), "<missing>");
+    EXPECT_NE(stored_property(NATIVE, "BOB", "--Password"), "<missing>");
+    EXPECT_FALSE(sim_object_exists(server, NATIVE, "CAROL"));
+    EXPECT_FALSE(sim_object_exists(server, NATIVE, "DAVE"));
+    EXPECT_EQ(stored_property(NATIVE, "JSMITH", "--Password"), stored_jsmith);
+    const std::string log = read_test_file(test_directory() + "/import.log");
+    const auto count = [&log](const std::string& text) {
+        size_t n = 0;
+        for (size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++n;
+        return n;
+    };
+    // Selected records are read again with their messages; DAVE's are not.
+    EXPECT_EQ(count("Missing mandatory password for user 'carol'"), 2u) << log;
+    EXPECT_EQ(count("Could not find attribute 'Bogus-Item'"), 2u) << log;
+    EXPECT_EQ(count("Could not find attribute 'Other-Bogus'"), 1u) << log;
 }
 
 }  // namespace
