@@ -14,6 +14,9 @@ struct UserType {
     uint32_t display_id;  // string id of the kind's name
 };
 
+// The platform bit of the servers this console connects to (Windows NT).
+const uint16_t PLATFORM_NT = 4;
+
 const uint32_t USER_TYPE_COUNT = 13;
 extern const UserType USER_TYPE_TABLE[USER_TYPE_COUNT];
 

@@ -9,6 +9,9 @@ struct ReportHeading {
     const char* server_name;
     const char* date_text;  // "MM/DD/YY"
     const char* time_text;  // "hh:mm:ss"
+    // The connection's masks: which authentication methods the server offers.
+    uint16_t platform_mask;
+    uint32_t option_mask;
 };
 
 // Writes the whole document. A failed database read is reported and ends

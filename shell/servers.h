@@ -6,6 +6,7 @@
 
 #include <stdint.h>
 
+#include "panels/user_types.h"
 #include "shell/status_box.h"
 
 const uint16_t MODE_LOCAL = 1;
@@ -14,7 +15,7 @@ const uint16_t MODE_REMOTE = 2;
 const uint32_t SERVER_NAME_SIZE = 256;    // names up to 255 characters
 const uint32_t SERVER_FIELD_LIMIT = 127;  // what the server field accepts
 const uint32_t LOGON_TEXT_SIZE = 255;     // user and password up to 254 characters
-const uint16_t CONNECT_PLATFORM_MASK = 4;
+const uint16_t CONNECT_PLATFORM_MASK = PLATFORM_NT;
 
 // The one connection of the process. Other panels read the level, the
 // option mask, the platform mask and the server name.
