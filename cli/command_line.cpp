@@ -50,6 +50,7 @@ const OptionSpec OPTIONS[] = {
     {"--messages", OPT_EXPORT_MESSAGES, false, -1},
     {"--configuration", OPT_EXPORT_CONFIGURATION, false, -1},
     {"--access", OPT_EXPORT_ACCESS, false, -1},
+    {"--sections", OPT_REPORT_SECTIONS, true, -1},
 };
 
 bool is_help(const char* argument) { return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0; }
@@ -122,6 +123,7 @@ const char** value_slot(CommandLine* line, const OptionSpec& option) {
         case OPT_RETRY_MS: return &line->retry_ms;
         case OPT_ACCOUNTING: return &line->accounting;
         case OPT_DESCRIPTION: return &line->description;
+        case OPT_REPORT_SECTIONS: return &line->sections;
         case OPT_CHECK:
         case OPT_REPLY: return nullptr;
         default: return &line->session_key[option.key_field];

@@ -46,6 +46,8 @@ enum OptionFlag : uint64_t {
     OPT_EXPORT_CONFIGURATION = 1ull << 29,
     OPT_EXPORT_ACCESS = 1ull << 30,
     OPT_EXPORT_PARTS = 0xFFull << 23,
+    // report: --sections LIST, the sections to write.
+    OPT_REPORT_SECTIONS = 1ull << 48,
 };
 
 // The six fields that identify a current-user record, in the order the
@@ -92,6 +94,7 @@ struct CommandLine {
     const char* retry_ms = nullptr;
     const char* accounting = nullptr;
     const char* description = nullptr;
+    const char* sections = nullptr;  // report --sections
 };
 
 enum ParseResult {

@@ -99,3 +99,6 @@ int run_pool_add_range(const CommandLine& line, Output* output);
 int run_pool_remove_range(const CommandLine& line, Output* output);
 // export (cmd_export.cpp)
 int run_export(const CommandLine& line, Output* output);
+// report (cmd_report.cpp)
+bool check_report(const CommandLine& line, std::string* error);
+int run_report(const CommandLine& line, Output* output);

@@ -30,10 +30,15 @@ const uint32_t SECTION_STYLE = REPORT_BOLD | REPORT_UNDERLINE | REPORT_CENTRED;
 
 bool raw(ReportWriter* writer, const char* text) { return write_report_line(writer, text, 0, 0); }
 
+// Sections of the last report that a failed read ended early.
+uint32_t g_sections_cut = 0;
+
 // A database read that failed: reported, and the section ends.
 bool read_failed(uint16_t status) {
-    if (status != 0) report_status(IDS_TITLE_ERROR_DB, IDS_LOAD_FAILED, status);
-    return status != 0;
+    if (status == 0) return false;
+    report_status(IDS_TITLE_ERROR_DB, IDS_LOAD_FAILED, status);
+    ++g_sections_cut;
+    return true;
 }
 
 // The names of a class, listed under the server lock.
@@ -352,6 +357,7 @@ const SectionBody BODIES[SECTION_COUNT] = {write_clients,       write_proxies,  
 }  // namespace
 
 bool write_report(ReportWriter* writer, const ReportHeading& heading, const ReportSelection& selection) {
+    g_sections_cut = 0;
     raw(writer,
         "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fmodern Courier New;}}\n{\\colortbl\\red0\\green0\\blue0;}\n"
         "\\deflang1033\\pard\\qc\\plain\\f0\\fs28\\b\\ul ");
@@ -379,6 +385,8 @@ bool write_report(ReportWriter* writer, const ReportHeading& heading, const Repo
     raw(writer, "\\par \\par }\n");
     return !writer->failed;
 }
+
+uint32_t report_sections_cut() { return g_sections_cut; }
 
 bool report_moment_texts(uint32_t seconds, char date[16], char time[16]) {
     CivilTime local;

@@ -17,6 +17,8 @@ struct ReportHeading {
 // Writes the whole document. A failed database read is reported and ends
 // its section only; false when a write failed (the file is then incomplete).
 bool write_report(ReportWriter* writer, const ReportHeading& heading, const ReportSelection& selection);
+// How many sections of the last report a failed read ended early.
+uint32_t report_sections_cut();
 
 // The heading's date and time texts for a moment (seconds since 1970, UTC),
 // in local time; false when the system cannot convert it.

@@ -5,14 +5,13 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include <algorithm>
-#include <sstream>
 #include <string>
 
 #include "api/db.h"
 #include "api/session.h"
 #include "panels/user_types.h"
 #include "report/report_document.h"
+#include "tests/report/report_test_text.h"
 #include "tests/sim/sim_test_support.h"
 #include "tests/support/scripted_prompt.h"
 
@@ -34,19 +33,7 @@ protected:
         PipeSession* session = nullptr;
         ASSERT_EQ(session_open(nullptr, &session), 0);
         set_current_session(session);
-        hold_counters();
-    }
-    // The demo's counters grow while the server runs: held at their values,
-    // the report's numbers do not depend on how long the test took.
-    void hold_counters() {
-        std::istringstream demo(read_test_file(KEEL_DEMO_DIR "/server.fixture"));
-        std::string line, held;
-        while (std::getline(demo, line)) {
-            std::istringstream words(line);
-            std::string word, id, value;
-            if (words >> word >> id >> value && word == "counter") held += word + " " + id + " " + value + "\n";
-        }
-        ASSERT_EQ(sim_apply(server, held.c_str()), 0);
+        ASSERT_EQ(sim_apply(server, counters_held(KEEL_DEMO_DIR "/server.fixture").c_str()), 0);
     }
     void TearDown() override {
         session_reset();
@@ -58,16 +45,6 @@ protected:
         report_writer_start(&writer, append, &out);
         EXPECT_TRUE(write_report(&writer, {"KEELSRV01", "03/11/24", "09:15:00", PLATFORM_NT, 0x0F}, selection));
         return out;
-    }
-    // The up time counts seconds whatever the fixture says: its clock is
-    // left out of the comparison.
-    static std::string without_up_time_clock(std::string text) {
-        const std::string label = "Server up time: \\plain \\fs20 \t";
-        const size_t at = text.find(label);
-        if (at == std::string::npos) return text;
-        const size_t clock = text.find("Days\t", at);
-        if (clock != std::string::npos) text.replace(clock + 5, 8, "hh:mm:ss");
-        return text;
     }
     static ReportSelection only(std::initializer_list<ReportSection> sections) {
         ReportSelection selection = {};
@@ -115,19 +92,6 @@ TEST_F(ReportDocument, NamesThatLookLikeRtfAreEscaped) {
     ASSERT_EQ(db_create("++a-Profile", "A{B}\\C"), 0);
     const std::string written = report(only({SECTION_PROFILES}));
     EXPECT_NE(written.find("Profile: \\plain \\fs20   A\\{B\\}\\\\C"), std::string::npos);
-}
-
-// The section between its heading's "\\par " and the closing "\\par \\par ".
-std::string section_body(const std::string& report, const char* key) {
-    const std::string heading = std::string("\\fs24 ") + key + "\\par ";
-    const size_t start = report.find(heading);
-    if (start == std::string::npos) return "<no section>";
-    const size_t body = start + heading.size();
-    const size_t end = std::min(report.find("\\page", body), report.rfind("\\par \\par }"));
-    const std::string closing = "\\par \\par ";
-    if (end < body + closing.size() || report.compare(end - closing.size(), closing.size(), closing) != 0)
-        return "<not closed>";
-    return report.substr(body, end - closing.size() - body);
 }
 
 TEST_F(ReportDocument, WithoutAStoredOrderEveryOfferedMethodIsListedBareheaded) {
