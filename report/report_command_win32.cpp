@@ -19,8 +19,8 @@ void tell(HWND owner, uint16_t title_id, uint16_t text_id, PromptIcon icon) {
 }
 
 bool start_viewer(const char* viewer, const char* file) {
-    char command[2 * SETTING_SIZE + 2];
-    snprintf(command, sizeof command, "%s %s", viewer, file);
+    char command[VIEWER_COMMAND_SIZE];
+    viewer_command_line(viewer, file, command, sizeof command);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;

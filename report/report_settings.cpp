@@ -1,6 +1,7 @@
 #include "report/report_settings.h"
 
 #include <stdio.h>
+#include <string.h>
 #include <strings.h>
 
 #include "platform/profile_file.h"
@@ -58,4 +59,9 @@ void read_report_filename(const char* file, char* name, uint32_t size) {
 bool save_report_files(const char* file, const char* viewer, const char* name) {
     const bool saved = profile_write(file, ADMIN_SETTINGS, "ReportViewer", viewer);
     return profile_write(file, ADMIN_SETTINGS, "ReportFilename", name) && saved;
+}
+
+void viewer_command_line(const char* viewer, const char* file, char* command, uint32_t size) {
+    const char* quote = strchr(file, ' ') && file[0] != '"' ? "\"" : "";
+    snprintf(command, size, "%s %s%s%s", viewer, quote, file, quote);
 }

@@ -132,4 +132,22 @@ TEST(ReportSettings, ReadAndSavedAsTheConsoleKeepsThem) {
     EXPECT_STREQ(name, "Report.rtf");  // empty reads as the default
 }
 
+TEST(ReportSettings, TheViewersCommandLine) {
+    const struct {
+        const char* viewer;
+        const char* file;
+        const char* command;
+    } lines[] = {
+        {"Write.exe", "Report.rtf", "Write.exe Report.rtf"},
+        {"C:\\Program Files\\viewer.exe", "C:\\My Reports\\r.rtf",
+         "C:\\Program Files\\viewer.exe \"C:\\My Reports\\r.rtf\""},
+        {"v.exe", "\"C:\\My Reports\\r.rtf\"", "v.exe \"C:\\My Reports\\r.rtf\""},
+    };
+    for (const auto& line : lines) {
+        char command[VIEWER_COMMAND_SIZE];
+        viewer_command_line(line.viewer, line.file, command, sizeof command);
+        EXPECT_STREQ(command, line.command);
+    }
+}
+
 }  // namespace
