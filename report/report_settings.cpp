@@ -1,8 +1,8 @@
 #include "report/report_settings.h"
 
+#include <ctype.h>
 #include <stdio.h>
 #include <string.h>
-#include <strings.h>
 
 #include "platform/profile_file.h"
 
@@ -30,7 +30,13 @@ void read_with_default(const char* file, const char* key, const char* fallback, 
 
 const char* section_key(ReportSection section) { return section < SECTION_COUNT ? SECTION_KEYS[section] : ""; }
 
-bool setting_is_on(const char* value) { return strncasecmp(value, "Yes", 3) == 0; }
+bool setting_is_on(const char* value) {
+    // By hand: strncasecmp is not everywhere this builds.
+    const char YES[] = "YES";
+    for (int i = 0; i < 3; ++i)
+        if (toupper((unsigned char)value[i]) != YES[i]) return false;
+    return true;
+}
 
 ReportSelection read_report_selection(const char* file) {
     ReportSelection selection = {};
