@@ -18,6 +18,7 @@
 #include "panels/profile_link.h"
 #include "panels/proxy_record.h"
 #include "panels/user_types.h"
+#include "platform/charset.h"
 #include "platform/local_time.h"
 #include "resources/strings.h"
 #include "stats/statistics_panel.h"
@@ -46,6 +47,13 @@ bool list_class(const char* cls, NameList* names) {
     return !read_failed(under_server_lock([&] { return db_list_sorted(cls, names); }));
 }
 
+// Record names are stored in the OEM set; the report shows them as the
+// panels do, in the ANSI set its RTF declares.
+struct ShownName {
+    char text[REPORT_TEXT_LIMIT + 1];
+    explicit ShownName(const char* stored) { oem_to_ansi(stored, text, sizeof text); }
+};
+
 void write_address(ReportWriter* writer, const char* pattern, const uint8_t octets[4]) {
     if (!(octets[0] | octets[1] | octets[2] | octets[3])) return;
     char text[16];
@@ -61,7 +69,8 @@ void write_clients(ReportWriter* writer, const ReportHeading&) {
         ClientRecord record = {};
         snprintf(record.name, sizeof record.name, "%s", name_list_at(&names, i));
         if (read_failed(read_client(&record))) break;
-        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b RAS Client: \\plain \\fs20   %s", record.name);
+        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b RAS Client: \\plain \\fs20   %s",
+                         ShownName(record.name).text);
         write_address(writer, "\\par \\plain \\fs20\\b \tIP Address: \\plain \\fs20 \t%s", record.address);
         write_report_raw(writer, "\\par \\plain \\fs20\\b \tMake/Model: \\plain \\fs20 \t%s", record.product);
     }
@@ -80,7 +89,8 @@ void write_proxies(ReportWriter* writer, const ReportHeading&) {
         ProxyRecord record = {};
         snprintf(record.name, sizeof record.name, "%s", name_list_at(&names, i));
         if (read_failed(read_proxy(&record))) break;
-        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b Proxy: \\plain \\fs20   %s", record.name);
+        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b Proxy: \\plain \\fs20   %s",
+                         ShownName(record.name).text);
         write_address(writer, "\\par \\plain \\fs20\\b \tIP Address: \\plain \\fs20 \t\t\t\t%s", record.address);
         write_report_raw(writer, "\\par\\pard\\plain\\fs20\\b \tNumber of retries: \\plain \\fs20 \t\t\t%lu",
                          (unsigned long)record.retry_count);
@@ -143,12 +153,13 @@ void write_users(ReportWriter* writer, const ReportHeading&) {
         bool read = true;
         for (uint32_t i = 0; i < names.count && read && !writer->failed; ++i) {
             const char* name = name_list_at(&names, i);
-            write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b %s: \\plain \\fs20   %s", cls + 4, name);
+            write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b %s: \\plain \\fs20   %s", cls + 4,
+                             ShownName(name).text);
             char profile[PROFILE_NAME_SIZE];
             read = !read_failed(read_profile_link(cls, name, PROFILE_SCAN_READ_LIMIT, profile, sizeof profile));
             if (read && profile[0]) {
                 char line[REPORT_LINE_SIZE];
-                snprintf(line, sizeof line, "\t\t%s", profile);
+                snprintf(line, sizeof line, "\t\t%s", ShownName(profile).text);
                 write_report_line(writer, "Profile", LINE_SIZE, REPORT_BOLD);
                 write_report_line(writer, line, LINE_SIZE, 0);
             }
@@ -164,7 +175,7 @@ void write_profiles(ReportWriter* writer, const ReportHeading&) {
     if (!list_class(PROFILE_CLASS, &names)) return;
     for (uint32_t i = 0; i < names.count && !writer->failed; ++i) {
         const char* name = name_list_at(&names, i);
-        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b Profile: \\plain \\fs20   %s", name);
+        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b Profile: \\plain \\fs20   %s", ShownName(name).text);
         if (!write_lists(writer, PROFILE_CLASS, name)) break;
     }
     name_list_free(&names);
@@ -178,7 +189,8 @@ void write_pools(ReportWriter* writer, const ReportHeading&) {
         pool_record_start(&record, name_list_at(&names, i));
         bool cut = false;
         if (read_failed(read_pool(&record, &cut))) break;
-        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b IP Address Pool: \\plain \\fs20   %s", record.name);
+        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b IP Address Pool: \\plain \\fs20   %s",
+                         ShownName(record.name).text);
         write_report_raw(writer, "\\par \\plain \\fs20\\b \tPool Description: \\plain \\fs20  %s", record.description);
         for (uint32_t r = 0; r < record.ranges.count; ++r) {
             const PoolRange& range = record.ranges.items[r];

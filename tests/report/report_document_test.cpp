@@ -94,6 +94,17 @@ TEST_F(ReportDocument, NamesThatLookLikeRtfAreEscaped) {
     EXPECT_NE(written.find("Profile: \\plain \\fs20   A\\{B\\}\\\\C"), std::string::npos);
 }
 
+// Stored in the OEM set, shown in the document's ANSI set as the panels
+// show it: "MÜLLER" is 9A in one and DC in the other.
+TEST_F(ReportDocument, NamesInTheAnsiSetTheDocumentDeclares) {
+    ASSERT_EQ(db_create("++a-Profile", "M\x9ALLER"), 0);
+    ASSERT_EQ(db_create("++b-Native-User", "M\x9ALLER"), 0);
+    const std::string written = report(only({SECTION_USERS, SECTION_PROFILES}));
+    EXPECT_NE(written.find("Profile: \\plain \\fs20   M\xDCLLER"), std::string::npos);
+    EXPECT_NE(written.find("Native-User: \\plain \\fs20   M\xDCLLER"), std::string::npos);
+    EXPECT_EQ(written.find('\x9A'), std::string::npos);
+}
+
 TEST_F(ReportDocument, WithoutAStoredOrderEveryOfferedMethodIsListedBareheaded) {
     ASSERT_EQ(db_delete("Policy", "Auth-Info", nullptr), 0);
     const std::string body = section_body(report(only({SECTION_CONFIGURATION})), "Configuration");
