@@ -59,6 +59,7 @@ const OptionSpec OPTIONS[] = {
     {"--scan-only", OPT_SCAN_ONLY, false, -1},
     {"--dictionary", OPT_DICTIONARY, true, -1},
     {"--ignore-attributes", OPT_IGNORE_ATTRIBUTES, false, -1},
+    {"--sections", OPT_REPORT_SECTIONS, true, -1},
 };
 
 bool is_help(const char* argument) { return strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0; }
@@ -136,6 +137,7 @@ const char** value_slot(CommandLine* line, const OptionSpec& option) {
         case OPT_LOG_DAYS: return &line->log_days;
         case OPT_IMPORT_REPLACE: return &line->replace_mode;
         case OPT_DICTIONARY: return &line->dictionary;
+        case OPT_REPORT_SECTIONS: return &line->sections;
         case OPT_CHECK:
         case OPT_REPLY:
         case OPT_MESSAGE: return nullptr;

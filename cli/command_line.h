@@ -57,6 +57,8 @@ enum OptionFlag : uint64_t {
     // import-users.
     OPT_DICTIONARY = 1ull << 40,         // --dictionary BASE
     OPT_IGNORE_ATTRIBUTES = 1ull << 41,  // --ignore-attributes
+    // report: --sections LIST, the sections to write.
+    OPT_REPORT_SECTIONS = 1ull << 48,
 };
 
 // The six fields that identify a current-user record, in the order the
@@ -109,6 +111,7 @@ struct CommandLine {
     uint32_t server_options = 0;  // the server's option mask, once it admits this client
     const char* replace_mode = nullptr;  // import --replace
     const char* dictionary = nullptr;    // import-users --dictionary
+    const char* sections = nullptr;  // report --sections
 };
 
 enum ParseResult {

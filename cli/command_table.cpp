@@ -197,6 +197,13 @@ const CommandEntry COMMANDS[] = {
      "import. Exits 4 when an error was logged, with the count on stderr.\n",
      OPT_DICTIONARY | OPT_IGNORE_ATTRIBUTES | OPT_PROFILE | OPT_PAP_ONLY | OPT_IMPORT_REPLACE | OPT_SCAN_ONLY, 1, 1,
      NEEDS_ADMISSION, check_import_users, run_import_users},
+    {"report", nullptr, "report FILE [--sections LIST]", "write the RTF report of the server's database and state",
+     "Writes the report the console's File|Report writes, to the same bytes, without opening a viewer.\n"
+     "LIST is a comma-separated choice of clients, proxies, users, profiles, pools, access,\n"
+     "configuration, statistics and sessions (every section when --sections is not given); the report\n"
+     "keeps its own order. A section that cannot be read is reported on stderr and left short, the\n"
+     "others are written, and the exit status is 4.\n",
+     OPT_REPORT_SECTIONS, 1, 1, NEEDS_ADMISSION, check_report, run_report},
     {nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, NEEDS_CONNECTION, nullptr, nullptr},
 };
 

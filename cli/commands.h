@@ -114,3 +114,6 @@ int run_export(const CommandLine& line, Output* output);
 // --replace is checked by check_replace_mode (import_common.h)
 int run_import(const CommandLine& line, Output* output);
 int run_import_users(const CommandLine& line, Output* output);
+// report (cmd_report.cpp)
+bool check_report(const CommandLine& line, std::string* error);
+int run_report(const CommandLine& line, Output* output);

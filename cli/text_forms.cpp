@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "platform/hex.h"
+#include "stats/statistics_panel.h"
 
 bool parse_hex_value(const char* text, std::string* bytes, std::string* error) {
     size_t text_length = strlen(text);
@@ -31,9 +32,7 @@ std::string format_hex_value(const uint8_t* bytes, size_t length) {
 }
 
 std::string format_up_time(uint32_t seconds) {
-    unsigned long days = seconds / 86400;
-    unsigned long rest = seconds % 86400;
     char text[48];
-    snprintf(text, sizeof text, "%lu Days %2.2lu:%2.2lu:%2.2lu", days, rest / 3600, rest % 3600 / 60, rest % 60);
+    format_up_time_separated(seconds, ' ', text, sizeof text);
     return text;
 }

@@ -20,13 +20,14 @@ uint16_t get_value(const char* cls, const char* object, const char* property, vo
     return status;
 }
 
-uint16_t read_methods(MethodList* methods, uint16_t platform_mask, uint32_t option_mask) {
+uint16_t read_methods(MethodList* methods, bool* order_stored, uint16_t platform_mask, uint32_t option_mask) {
     uint8_t order[AUTH_ORDER_READ_LIMIT];
     uint16_t length = 0;
     bool stored = false;
     uint16_t status =
         get_value(POLICY_CLASS, AUTH_INFO_OBJECT, AUTH_ORDER_PROPERTY, order, sizeof order, &length, &stored);
-    methods_from_order(order, length, stored && length > 0, platform_mask, option_mask, methods);
+    *order_stored = stored && length > 0;
+    methods_from_order(order, length, *order_stored, platform_mask, option_mask, methods);
     return status;
 }
 
@@ -83,7 +84,7 @@ uint16_t write_part(const ConfigRecord& record, uint32_t part) {
 
 uint16_t read_config(ConfigRecord* record, uint16_t platform_mask, uint32_t option_mask) {
     memset(record, 0, sizeof *record);
-    uint16_t status = read_methods(&record->methods, platform_mask, option_mask);
+    uint16_t status = read_methods(&record->methods, &record->order_stored, platform_mask, option_mask);
     if (status == 0) status = read_days(&record->log_days);
     for (uint32_t i = 0; i < MESSAGE_COUNT && status == 0; ++i) status = read_message(i, record->messages[i]);
     return status;

@@ -18,6 +18,7 @@ const uint32_t LOG_DAYS_MAX = 999;
 
 struct ConfigRecord {
     MethodList methods;
+    bool order_stored;  // the database holds an order (else every eligible method is active)
     uint32_t log_days;
     char messages[MESSAGE_COUNT][MESSAGE_TEXT_SIZE];
 };

@@ -14,11 +14,14 @@ struct UserType {
     uint32_t display_id;  // string id of the kind's name
 };
 
+// The platform bit of the servers this console connects to (Windows NT).
+const uint16_t PLATFORM_NT = 4;
+
 const uint32_t USER_TYPE_COUNT = 13;
 extern const UserType USER_TYPE_TABLE[USER_TYPE_COUNT];
 
 // The platform every front end connects as: the types it offers follow it.
-const uint16_t CONNECT_PLATFORM_MASK = 4;
+const uint16_t CONNECT_PLATFORM_MASK = PLATFORM_NT;
 
 // Whether the connected server offers the type.
 bool user_type_available(const UserType& type, uint16_t platform_mask, uint32_t option_mask);

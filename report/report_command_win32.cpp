@@ -19,8 +19,8 @@ void tell(HWND owner, uint16_t title_id, uint16_t text_id, PromptIcon icon) {
 }
 
 bool start_viewer(const char* viewer, const char* file) {
-    char command[2 * SETTING_SIZE + 2];
-    snprintf(command, sizeof command, "%s %s", viewer, file);
+    char command[VIEWER_COMMAND_SIZE];
+    viewer_command_line(viewer, file, command, sizeof command);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -35,7 +35,7 @@ bool start_viewer(const char* viewer, const char* file) {
 
 }  // namespace
 
-void report_command_run(HWND owner, const char* server_name) {
+void report_command_run(HWND owner, const char* server_name, uint16_t platform_mask, uint32_t option_mask) {
     ReportSelection selection;
     if (!report_selections_run(owner, &selection)) return;
     char viewer[SETTING_SIZE], file[SETTING_SIZE];
@@ -46,7 +46,7 @@ void report_command_run(HWND owner, const char* server_name) {
     ReportFileResult result;
     {
         WaitCursor wait;
-        result = write_report_file(file, {server_name, date, time_text}, selection);
+        result = write_report_file(file, {server_name, date, time_text, platform_mask, option_mask}, selection);
     }
     if (result != REPORT_WRITTEN) {
         tell(owner, IDS_TITLE_ERROR_DB,

@@ -13,12 +13,15 @@
 #include "attrs/list_store.h"
 #include "attrs/value_forms.h"
 #include "panels/client_record.h"
+#include "panels/config_record.h"
 #include "panels/pool_record.h"
 #include "panels/profile_link.h"
 #include "panels/proxy_record.h"
 #include "panels/user_types.h"
+#include "platform/charset.h"
 #include "platform/local_time.h"
 #include "resources/strings.h"
+#include "stats/statistics_panel.h"
 
 namespace {
 
@@ -28,16 +31,28 @@ const uint32_t SECTION_STYLE = REPORT_BOLD | REPORT_UNDERLINE | REPORT_CENTRED;
 
 bool raw(ReportWriter* writer, const char* text) { return write_report_line(writer, text, 0, 0); }
 
+// Sections of the last report that a failed read ended early.
+uint32_t g_sections_cut = 0;
+
 // A database read that failed: reported, and the section ends.
 bool read_failed(uint16_t status) {
-    if (status != 0) report_status(IDS_TITLE_ERROR_DB, IDS_LOAD_FAILED, status);
-    return status != 0;
+    if (status == 0) return false;
+    report_status(IDS_TITLE_ERROR_DB, IDS_LOAD_FAILED, status);
+    ++g_sections_cut;
+    return true;
 }
 
 // The names of a class, listed under the server lock.
 bool list_class(const char* cls, NameList* names) {
     return !read_failed(under_server_lock([&] { return db_list_sorted(cls, names); }));
 }
+
+// Record names are stored in the OEM set; the report shows them as the
+// panels do, in the ANSI set its RTF declares.
+struct ShownName {
+    char text[REPORT_TEXT_LIMIT + 1];
+    explicit ShownName(const char* stored) { oem_to_ansi(stored, text, sizeof text); }
+};
 
 void write_address(ReportWriter* writer, const char* pattern, const uint8_t octets[4]) {
     if (!(octets[0] | octets[1] | octets[2] | octets[3])) return;
@@ -47,14 +62,15 @@ void write_address(ReportWriter* writer, const char* pattern, const uint8_t octe
     write_report_raw(writer, pattern, text);
 }
 
-void write_clients(ReportWriter* writer) {
+void write_clients(ReportWriter* writer, const ReportHeading&) {
     NameList names = {};
     if (!list_class(CLIENT_CLASS, &names)) return;
     for (uint32_t i = 0; i < names.count && !writer->failed; ++i) {
         ClientRecord record = {};
         snprintf(record.name, sizeof record.name, "%s", name_list_at(&names, i));
         if (read_failed(read_client(&record))) break;
-        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b RAS Client: \\plain \\fs20   %s", record.name);
+        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b RAS Client: \\plain \\fs20   %s",
+                         ShownName(record.name).text);
         write_address(writer, "\\par \\plain \\fs20\\b \tIP Address: \\plain \\fs20 \t%s", record.address);
         write_report_raw(writer, "\\par \\plain \\fs20\\b \tMake/Model: \\plain \\fs20 \t%s", record.product);
     }
@@ -66,14 +82,15 @@ const char* accounting_text(uint32_t flags) {
     return (flags & 2) ? "Record locally" : "Forward";
 }
 
-void write_proxies(ReportWriter* writer) {
+void write_proxies(ReportWriter* writer, const ReportHeading&) {
     NameList names = {};
     if (!list_class(PROXY_CLASS, &names)) return;
     for (uint32_t i = 0; i < names.count && !writer->failed; ++i) {
         ProxyRecord record = {};
         snprintf(record.name, sizeof record.name, "%s", name_list_at(&names, i));
         if (read_failed(read_proxy(&record))) break;
-        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b Proxy: \\plain \\fs20   %s", record.name);
+        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b Proxy: \\plain \\fs20   %s",
+                         ShownName(record.name).text);
         write_address(writer, "\\par \\plain \\fs20\\b \tIP Address: \\plain \\fs20 \t\t\t\t%s", record.address);
         write_report_raw(writer, "\\par\\pard\\plain\\fs20\\b \tNumber of retries: \\plain \\fs20 \t\t\t%lu",
                          (unsigned long)record.retry_count);
@@ -128,7 +145,7 @@ bool write_lists(ReportWriter* writer, const char* cls, const char* object) {
     return !read_failed(status);
 }
 
-void write_users(ReportWriter* writer) {
+void write_users(ReportWriter* writer, const ReportHeading&) {
     for (uint8_t kind = 0; kind < USER_KIND_COUNT && !writer->failed; ++kind) {
         const char* cls = user_kind_info(static_cast<UserKind>(kind)).class_name;
         NameList names = {};
@@ -136,12 +153,13 @@ void write_users(ReportWriter* writer) {
         bool read = true;
         for (uint32_t i = 0; i < names.count && read && !writer->failed; ++i) {
             const char* name = name_list_at(&names, i);
-            write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b %s: \\plain \\fs20   %s", cls + 4, name);
+            write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b %s: \\plain \\fs20   %s", cls + 4,
+                             ShownName(name).text);
             char profile[PROFILE_NAME_SIZE];
             read = !read_failed(read_profile_link(cls, name, PROFILE_SCAN_READ_LIMIT, profile, sizeof profile));
             if (read && profile[0]) {
                 char line[REPORT_LINE_SIZE];
-                snprintf(line, sizeof line, "\t\t%s", profile);
+                snprintf(line, sizeof line, "\t\t%s", ShownName(profile).text);
                 write_report_line(writer, "Profile", LINE_SIZE, REPORT_BOLD);
                 write_report_line(writer, line, LINE_SIZE, 0);
             }
@@ -152,18 +170,18 @@ void write_users(ReportWriter* writer) {
     }
 }
 
-void write_profiles(ReportWriter* writer) {
+void write_profiles(ReportWriter* writer, const ReportHeading&) {
     NameList names = {};
     if (!list_class(PROFILE_CLASS, &names)) return;
     for (uint32_t i = 0; i < names.count && !writer->failed; ++i) {
         const char* name = name_list_at(&names, i);
-        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b Profile: \\plain \\fs20   %s", name);
+        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b Profile: \\plain \\fs20   %s", ShownName(name).text);
         if (!write_lists(writer, PROFILE_CLASS, name)) break;
     }
     name_list_free(&names);
 }
 
-void write_pools(ReportWriter* writer) {
+void write_pools(ReportWriter* writer, const ReportHeading&) {
     NameList names = {};
     if (!list_class(POOL_CLASS, &names)) return;
     for (uint32_t i = 0; i < names.count && !writer->failed; ++i) {
@@ -171,7 +189,8 @@ void write_pools(ReportWriter* writer) {
         pool_record_start(&record, name_list_at(&names, i));
         bool cut = false;
         if (read_failed(read_pool(&record, &cut))) break;
-        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b IP Address Pool: \\plain \\fs20   %s", record.name);
+        write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b IP Address Pool: \\plain \\fs20   %s",
+                         ShownName(record.name).text);
         write_report_raw(writer, "\\par \\plain \\fs20\\b \tPool Description: \\plain \\fs20  %s", record.description);
         for (uint32_t r = 0; r < record.ranges.count; ++r) {
             const PoolRange& range = record.ranges.items[r];
@@ -185,7 +204,7 @@ void write_pools(ReportWriter* writer) {
 }
 
 // Each batch the server returns gets the kind's heading before it.
-void write_access(ReportWriter* writer) {
+void write_access(ReportWriter* writer, const ReportHeading&) {
     const struct {
         uint16_t kind;
         const char* heading;
@@ -213,6 +232,45 @@ void write_access(ReportWriter* writer) {
             if (!last || strcmp(last, after) == 0) break;
             snprintf(after, sizeof after, "%s", last);
         }
+    }
+}
+
+// The rejection messages in the report's order, each with its line.
+const struct {
+    RejectionMessage message;
+    const char* pattern;
+} MESSAGE_LINES[MESSAGE_COUNT] = {
+    {MESSAGE_DEFAULT, "\\par\\pard\\plain\\fs20\\b Default message: \\plain \\fs20 \t\t\t%s"},
+    {MESSAGE_UNKNOWN_USER, "\\par\\pard\\plain\\fs20\\b Unknown user message: \\plain \\fs20 \t\t%s"},
+    {MESSAGE_UNKNOWN_CLIENT, "\\par\\pard\\plain\\fs20\\b Unknown client message: \\plain \\fs20 \t%s"},
+    {MESSAGE_LISTS_MISMATCH, "\\par\\pard\\plain\\fs20\\b Check list mismatch message: \\plain \\fs20 \t%s"},
+    {MESSAGE_INVALID_LIST, "\\par\\pard\\plain\\fs20\\b Invalid list message: \\plain \\fs20 \t\t%s"},
+};
+
+void write_configuration(ReportWriter* writer, const ReportHeading& heading) {
+    static ConfigRecord record;  // five 1 KB messages: kept off the stack
+    if (read_failed(read_config(&record, heading.platform_mask, heading.option_mask))) return;
+    write_report_raw(writer, "\\par\\pard\\plain\\fs20\\b Number of days to keep log files: \\plain \\fs20 \t%lu",
+                     (unsigned long)record.log_days);
+    for (const auto& line : MESSAGE_LINES) {
+        // Line breaks as the panel's field shows them: an RTF reader would
+        // drop them and run the lines together.
+        char shown[MESSAGE_FIELD_SIZE];
+        escape_message(record.messages[line.message], shown, sizeof shown);
+        write_report_raw(writer, line.pattern, shown);
+    }
+    raw(writer, "\\par ");
+    // A stored order lists its active methods under the heading; without
+    // one (or with nothing in it) every method the server offers is listed,
+    // and the list holds exactly those. Prefixes and suffixes are never
+    // methods of their own.
+    const bool ordered = record.order_stored && active_method_count(record.methods) > 0;
+    if (ordered) write_report_line(writer, "Authentication methods", LINE_SIZE, REPORT_BOLD);
+    for (uint32_t i = 0; i < record.methods.count; ++i) {
+        if (ordered && !record.methods.entries[i].active) break;
+        char text[REPORT_LINE_SIZE];
+        snprintf(text, sizeof text, "\t%s", method_name(record.methods.entries[i].code));
+        write_report_line(writer, text, LINE_SIZE, 0);
     }
 }
 
@@ -255,20 +313,19 @@ const CounterLine COUNTER_LINES[] = {
     {26, "\\par\\pard\\plain\\fs20\\b \tTotal retry packets: \\plain \\fs20 \t\t%s"},
 };
 
-void write_number(ReportWriter* writer, const char* pattern, unsigned long value) {
+// 64 bits: a total of two 32-bit counters may pass 2^32.
+void write_number(ReportWriter* writer, const char* pattern, uint64_t value) {
     char text[24];
-    snprintf(text, sizeof text, "%lu", value);
+    snprintf(text, sizeof text, "%llu", (unsigned long long)value);
     write_report_raw(writer, pattern, text);
 }
 
-void write_statistics(ReportWriter* writer) {
+void write_statistics(ReportWriter* writer, const ReportHeading&) {
     StatisticsCounters counters = {};
     if (read_failed(get_statistics(&counters))) return;
     if (counters.present[0]) {
-        const unsigned long up = counters.value[0];
         char text[64];
-        snprintf(text, sizeof text, "%lu Days\t%2.2lu:%2.2lu:%2.2lu", up / 86400, up / 3600 % 24, up / 60 % 60,
-                 up % 60);
+        format_up_time_separated(counters.value[0], '\t', text, sizeof text);
         write_report_raw(writer, "\\par\\pard\\plain\\fs20\\b Server up time: \\plain \\fs20 \t%s", text);
     }
     write_report_line(writer, "Authentication", LINE_SIZE, REPORT_BOLD);
@@ -284,8 +341,7 @@ void write_statistics(ReportWriter* writer) {
         // The totals follow their second part.
         if (line.id == 12 || line.id == 20) {
             const uint16_t first = (uint16_t)(line.id - 1);
-            write_number(writer, AUTHENTICATION_TOTAL,
-                         (unsigned long)counters.value[first] + (unsigned long)counters.value[line.id]);
+            write_number(writer, AUTHENTICATION_TOTAL, (uint64_t)counters.value[first] + counters.value[line.id]);
         }
     }
 }
@@ -300,17 +356,20 @@ void write_session(void* context, const CurrentUserRecord& record) {
     write_report_raw(writer, "\\par\\pard\\plain \\fs20\\b \tSession ID: \\plain\\fs20 \t%s", record.session_id);
 }
 
-void write_current_users(ReportWriter* writer) { read_failed(fetch_current_users(write_session, writer)); }
+void write_current_users(ReportWriter* writer, const ReportHeading&) {
+    read_failed(fetch_current_users(write_session, writer));
+}
 
-typedef void (*SectionBody)(ReportWriter* writer);
+typedef void (*SectionBody)(ReportWriter* writer, const ReportHeading& heading);
 
-const SectionBody BODIES[SECTION_COUNT] = {write_clients,  write_proxies,    write_users,
-                                           write_profiles, write_pools,      write_access,
-                                           nullptr,        write_statistics, write_current_users};
+const SectionBody BODIES[SECTION_COUNT] = {write_clients,       write_proxies,    write_users,
+                                           write_profiles,      write_pools,      write_access,
+                                           write_configuration, write_statistics, write_current_users};
 
 }  // namespace
 
 bool write_report(ReportWriter* writer, const ReportHeading& heading, const ReportSelection& selection) {
+    g_sections_cut = 0;
     raw(writer,
         "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fmodern Courier New;}}\n{\\colortbl\\red0\\green0\\blue0;}\n"
         "\\deflang1033\\pard\\qc\\plain\\f0\\fs28\\b\\ul ");
@@ -325,19 +384,21 @@ bool write_report(ReportWriter* writer, const ReportHeading& heading, const Repo
     bool written = false;
     for (int i = 0; i < SECTION_COUNT && !writer->failed; ++i) {
         const ReportSection section = static_cast<ReportSection>(i);
-        if (!selection.sections[i] || !BODIES[i]) continue;
+        if (!selection.sections[i]) continue;
         // A new page for each section after the first, but the current users
         // follow the statistics on theirs.
         if (written && section != SECTION_CURRENT_USERS) raw(writer, "\\page");
         written = true;
         write_report_line(writer, section_key(section), HEADING_SIZE, SECTION_STYLE);
         raw(writer, "\\par ");
-        BODIES[i](writer);
+        BODIES[i](writer, heading);
         raw(writer, "\\par \\par ");
     }
     raw(writer, "\\par \\par }\n");
     return !writer->failed;
 }
+
+uint32_t report_sections_cut() { return g_sections_cut; }
 
 bool report_moment_texts(uint32_t seconds, char date[16], char time[16]) {
     CivilTime local;

@@ -1,7 +1,8 @@
 #include "report/report_settings.h"
 
+#include <ctype.h>
 #include <stdio.h>
-#include <strings.h>
+#include <string.h>
 
 #include "platform/profile_file.h"
 
@@ -29,7 +30,13 @@ void read_with_default(const char* file, const char* key, const char* fallback, 
 
 const char* section_key(ReportSection section) { return section < SECTION_COUNT ? SECTION_KEYS[section] : ""; }
 
-bool setting_is_on(const char* value) { return strncasecmp(value, "Yes", 3) == 0; }
+bool setting_is_on(const char* value) {
+    // By hand: strncasecmp is not everywhere this builds.
+    const char YES[] = "YES";
+    for (int i = 0; i < 3; ++i)
+        if (toupper((unsigned char)value[i]) != YES[i]) return false;
+    return true;
+}
 
 ReportSelection read_report_selection(const char* file) {
     ReportSelection selection = {};
@@ -58,4 +65,9 @@ void read_report_filename(const char* file, char* name, uint32_t size) {
 bool save_report_files(const char* file, const char* viewer, const char* name) {
     const bool saved = profile_write(file, ADMIN_SETTINGS, "ReportViewer", viewer);
     return profile_write(file, ADMIN_SETTINGS, "ReportFilename", name) && saved;
+}
+
+void viewer_command_line(const char* viewer, const char* file, char* command, uint32_t size) {
+    const char* quote = strchr(file, ' ') && file[0] != '"' ? "\"" : "";
+    snprintf(command, size, "%s %s%s%s", viewer, quote, file, quote);
 }

@@ -40,3 +40,8 @@ bool save_report_selection(const char* file, const ReportSelection& selection);
 void read_report_viewer(const char* file, char* viewer, uint32_t size);
 void read_report_filename(const char* file, char* name, uint32_t size);
 bool save_report_files(const char* file, const char* viewer, const char* name);
+
+// The viewer's command line: "viewer file", the file name quoted when it
+// holds a blank, or the viewer would get it in pieces.
+const uint32_t VIEWER_COMMAND_SIZE = 2 * SETTING_SIZE + 4;
+void viewer_command_line(const char* viewer, const char* file, char* command, uint32_t size);

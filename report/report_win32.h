@@ -13,5 +13,6 @@ void report_settings_dialog_run(HWND owner);
 // the choice saved.
 bool report_selections_run(HWND owner, ReportSelection* selection);
 // Report: the selections, the document written to the report file, then
-// the viewer opened on it. `server_name` heads the report.
-void report_command_run(HWND owner, const char* server_name);
+// the viewer opened on it. `server_name` heads the report; the masks are
+// the connection's.
+void report_command_run(HWND owner, const char* server_name, uint16_t platform_mask, uint32_t option_mask);

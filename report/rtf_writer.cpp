@@ -69,9 +69,10 @@ bool write_report_raw(ReportWriter* writer, const char* pattern, ...) {
     va_start(values, pattern);
     for (const char* at = pattern; *at && used + 1 < sizeof line; ++at) {
         if (at[0] == '%' && at[1] == 's') {
-            char escaped[2 * REPORT_TEXT_LIMIT + 1];
-            report_escape(va_arg(values, const char*), escaped, sizeof escaped);
-            used += (uint32_t)snprintf(line + used, sizeof line - used, "%s", escaped);
+            // Escaped straight into what is left of the line, so that a cut
+            // there falls between escapes too.
+            report_escape(va_arg(values, const char*), line + used, (uint32_t)(sizeof line - used));
+            used += (uint32_t)strlen(line + used);
             ++at;
         } else if (at[0] == '%' && at[1] == 'l' && at[2] == 'u') {
             used += (uint32_t)snprintf(line + used, sizeof line - used, "%lu", va_arg(values, unsigned long));

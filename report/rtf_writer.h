@@ -38,5 +38,6 @@ bool write_report_line(ReportWriter* writer, const char* text, uint32_t size, ui
 void report_escape(const char* text, char* out, uint32_t out_size);
 
 // A raw line from a template of "%s" and "%lu" places: the texts are
-// escaped first. The line is cut to REPORT_LINE_SIZE - 1 bytes.
+// escaped first. The line is cut to REPORT_LINE_SIZE - 1 bytes, never
+// inside an escape.
 bool write_report_raw(ReportWriter* writer, const char* pattern, ...);

@@ -104,7 +104,12 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wparam, LPAR
                 case IDM_VENDOR_INFO: help_vendor_info(); return TRUE;
                 case IDM_ABOUT: about_dialog_run(window); return TRUE;
                 case IDM_SETTINGS: report_settings_dialog_run(window); return TRUE;
-                case IDM_REPORT: report_command_run(window, server_connection().server_name); return TRUE;
+                case IDM_REPORT: {
+                    const ServerConnection& connection = server_connection();
+                    report_command_run(window, connection.server_name, connection.platform_mask,
+                                       connection.option_mask);
+                    return TRUE;
+                }
                 case IDM_EXPORT: export_command(window); return TRUE;
                 case IDM_IMPORT: import_from_file(); return TRUE;
             }

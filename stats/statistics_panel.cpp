@@ -108,7 +108,11 @@ StatsPage stats_field_page(uint32_t field) {
 }
 
 void format_up_time_text(uint32_t seconds, char* text, uint32_t text_size) {
+    format_up_time_separated(seconds, '\n', text, text_size);
+}
+
+void format_up_time_separated(uint32_t seconds, char separator, char* text, uint32_t text_size) {
     unsigned long days = seconds / 86400, rest = seconds % 86400;
     unsigned long hours = rest / 3600, minutes = rest % 3600 / 60, secs = rest % 60;
-    snprintf(text, text_size, "%lu Days\n%2.2lu:%2.2lu:%2.2lu", days, hours, minutes, secs);
+    snprintf(text, text_size, "%lu Days%c%2.2lu:%2.2lu:%2.2lu", days, separator, hours, minutes, secs);
 }

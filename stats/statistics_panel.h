@@ -54,3 +54,6 @@ void statistics_apply(const StatisticsCounters& counters, uint32_t now);
 StatsPage stats_field_page(uint32_t field);
 // "%lu Days\n%2.2lu:%2.2lu:%2.2lu" of a number of seconds.
 void format_up_time_text(uint32_t seconds, char* text, uint32_t text_size);
+// The same with `separator` between the days and the clock (the report's
+// table puts a tab there).
+void format_up_time_separated(uint32_t seconds, char separator, char* text, uint32_t text_size);

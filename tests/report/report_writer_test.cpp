@@ -61,6 +61,20 @@ TEST(RtfWriter, LongTextsAreCutBetweenEscapes) {
     report_writer_start(&writer, append, &line);
     EXPECT_TRUE(write_report_raw(&writer, "\\par %s: %lu", "a{b}", 42ul));
     EXPECT_EQ(line, "\\par a\\{b\\}: 42");
+
+    // A line that runs past its buffer ends with whole escapes.
+    const struct {
+        uint32_t lead;  // bytes of the template before the value
+        uint32_t escapes;
+    } cuts[] = {{REPORT_LINE_SIZE - 12, 5}, {REPORT_LINE_SIZE - 13, 6}};
+    for (const auto& cut : cuts) {
+        line.clear();
+        const std::string pattern = std::string(cut.lead, 'x') + "%s";
+        EXPECT_TRUE(write_report_raw(&writer, pattern.c_str(), std::string(40, '}').c_str()));
+        std::string escapes;
+        for (uint32_t i = 0; i < cut.escapes; ++i) escapes += "\\}";
+        EXPECT_EQ(line, std::string(cut.lead, 'x') + escapes) << cut.lead;
+    }
 }
 
 TEST(RtfWriter, AShortWriteStopsTheDocument) {
@@ -116,6 +130,24 @@ TEST(ReportSettings, ReadAndSavedAsTheConsoleKeepsThem) {
     read_report_filename(path, name, sizeof name);
     EXPECT_STREQ(viewer, "C:\\Tools\\viewer.exe");
     EXPECT_STREQ(name, "Report.rtf");  // empty reads as the default
+}
+
+TEST(ReportSettings, TheViewersCommandLine) {
+    const struct {
+        const char* viewer;
+        const char* file;
+        const char* command;
+    } lines[] = {
+        {"Write.exe", "Report.rtf", "Write.exe Report.rtf"},
+        {"C:\\Program Files\\viewer.exe", "C:\\My Reports\\r.rtf",
+         "C:\\Program Files\\viewer.exe \"C:\\My Reports\\r.rtf\""},
+        {"v.exe", "\"C:\\My Reports\\r.rtf\"", "v.exe \"C:\\My Reports\\r.rtf\""},
+    };
+    for (const auto& line : lines) {
+        char command[VIEWER_COMMAND_SIZE];
+        viewer_command_line(line.viewer, line.file, command, sizeof command);
+        EXPECT_STREQ(command, line.command);
+    }
 }
 
 }  // namespace

@@ -13,6 +13,9 @@
 #include "panels/profiles_ids.h"
 #include "panels/proxies_ids.h"
 #include "panels/users_ids.h"
+#include "platform/profile_file.h"
+#include "report/report_ids.h"
+#include "report/report_settings.h"
 #include "resources/shell_ids.h"
 #include "shell/dialogs_win32.h"
 #include "shell/main_window_win32.h"
@@ -489,6 +492,40 @@ void open_import_question() {
     import_status_show_question(&g_import_status, "Client", "HQ-NAS1");
 }
 void close_import_question() { import_status_close(&g_import_status); }
+// The settings as a first run finds them: the defaults, and all sections.
+void open_report_settings() {
+    save_report_files(SETTINGS_FILE, "", "");
+    ReportSelection all = {};
+    all.all = true;
+    save_report_selection(SETTINGS_FILE, all);
+    PostMessageA(main_window(), WM_COMMAND, IDM_SETTINGS, 0);
+}
+
+// The report goes to Report.rtf in the tour's folder, where ./run tour
+// prints its first pages; the viewer is a command that ends at once, so no
+// window of another program comes up in the tour.
+void open_report() {
+    save_report_files(SETTINGS_FILE, "cmd.exe /c rem", "Report.rtf");
+    PostMessageA(main_window(), WM_COMMAND, IDM_REPORT, 0);
+}
+
+void press_in_front(int id) {
+    HWND dialog = tour_front_dialog();
+    if (dialog) SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+// Selected sections, users and profiles left out.
+void choose_some_sections() {
+    press_in_front(IDC_REPORT_SELECTED);
+    press_in_front(IDC_REPORT_USERS);
+    press_in_front(IDC_REPORT_PROFILES);
+}
+
+// Everything again, and the report written.
+void report_everything() {
+    press_in_front(IDC_REPORT_ALL);
+    press_in_front(IDOK);
+}
 
 void exit_console() { PostMessageA(main_window(), WM_COMMAND, IDM_EXIT, 0); }
 
@@ -623,6 +660,14 @@ const TourStep TOUR_STEPS[] = {
     {nullptr, open_import_question, false},
     {"import-replace", nullptr, false},
     {nullptr, close_import_question, false},
+    {nullptr, open_report_settings, false},
+    {"report-settings", nullptr, false},
+    {nullptr, close_front_dialog, false},
+    {nullptr, open_report, false},
+    {"report-selections-all", nullptr, false},
+    {nullptr, choose_some_sections, false},
+    {"report-selections-chosen", nullptr, false},
+    {nullptr, report_everything, false},
     {nullptr, back_to_servers, false},
     {nullptr, open_grid_demo, false},
     {nullptr, select_and_pick, false},
