@@ -7,13 +7,6 @@
 #include "cli/cli.h"
 #include "tests/cli/cli_fixture.h"
 
-#ifdef _WIN32
-#include <direct.h>
-#define change_directory _chdir
-#else
-#include <unistd.h>
-#define change_directory chdir
-#endif
 
 namespace {
 
@@ -29,7 +22,7 @@ class ImportCli : public CliTest {
 protected:
     void SetUp() override {
         // import.log goes to the current directory: this test's own.
-        ASSERT_EQ(change_directory(test_directory().c_str()), 0);
+        ASSERT_TRUE(enter_test_directory());
         remove("import.log");
     }
     void start_with(const std::string& objects) { start((std::string(DICTIONARY) + objects).c_str()); }
@@ -109,9 +102,10 @@ TEST_F(ImportCli, ScanOnlyListsWhatIsOfferedAndWritesNothing) {
 
 TEST_F(ImportCli, FailuresReachTheExitStatus) {
     start_with("");
-    Outcome outcome = run({"import", rif("Radius Import Export Version 1.0 \r\nClient\r\n  NAS1\r\n")});
+    const std::string path = rif("Radius Import Export Version 1.0 \r\nClient\r\n  NAS1\r\n");
+    Outcome outcome = run({"import", path});
     EXPECT_EQ(outcome.code, EXIT_FAILED);
-    EXPECT_EQ(outcome.err, "keelcli: Invalid Import File: " + test_directory() + "/in.rif\n");
+    EXPECT_EQ(outcome.err, "keelcli: Invalid Import File: " + path + "\n");
     outcome = run({"import", rif("Radius Import Export Version 1.0\r\nGadget\r\n  G1\r\nClient\r\n  NAS1\r\n")});
     EXPECT_EQ(outcome.code, EXIT_FAILED);
     EXPECT_EQ(outcome.err, "keelcli: 1 import errors logged in import.log\n");

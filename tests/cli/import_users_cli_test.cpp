@@ -6,13 +6,6 @@
 #include "cli/cli.h"
 #include "tests/cli/cli_fixture.h"
 
-#ifdef _WIN32
-#include <direct.h>
-#define change_directory _chdir
-#else
-#include <unistd.h>
-#define change_directory chdir
-#endif
 
 namespace {
 
@@ -23,7 +16,7 @@ protected:
     void SetUp() override {
         CliTest::SetUp();
         // import.log goes to the current directory: this test's own.
-        ASSERT_EQ(change_directory(test_directory().c_str()), 0);
+        ASSERT_TRUE(enter_test_directory());
         remove("import.log");
     }
     std::string users_file() {

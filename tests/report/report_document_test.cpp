@@ -8,9 +8,9 @@
 #include <string>
 
 #include "api/db.h"
-#include "api/session.h"
 #include "panels/user_types.h"
 #include "report/report_document.h"
+#include "tests/attrs/demo_record.h"
 #include "tests/report/report_test_text.h"
 #include "tests/sim/sim_test_support.h"
 #include "tests/support/scripted_prompt.h"
@@ -22,22 +22,12 @@ bool append(void* sink, const char* bytes, uint32_t length) {
     return true;
 }
 
-class ReportDocument : public SimServerTest {
+class ReportDocument : public DemoServerTest {
 protected:
     ScriptedPrompt prompt;
     void SetUp() override {
-        SimOptions options;
-        options.fixture_path = KEEL_DEMO_DIR "/server.fixture";
-        start(nullptr, options);
-        session_reset();
-        PipeSession* session = nullptr;
-        ASSERT_EQ(session_open(nullptr, &session), 0);
-        set_current_session(session);
+        DemoServerTest::SetUp();
         ASSERT_EQ(sim_apply(server, counters_held(KEEL_DEMO_DIR "/server.fixture").c_str()), 0);
-    }
-    void TearDown() override {
-        session_reset();
-        SimServerTest::TearDown();
     }
     std::string report(const ReportSelection& selection) {
         std::string out;

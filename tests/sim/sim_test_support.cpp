@@ -156,6 +156,12 @@ std::string write_test_file(const std::string& name, const std::string& content)
     return path;
 }
 
+bool enter_test_directory() {
+    std::error_code error;
+    std::filesystem::current_path(test_directory(), error);
+    return !error;
+}
+
 std::string read_test_file(const std::string& path) {
     std::string content;
     FILE* file = fopen(path.c_str(), "rb");

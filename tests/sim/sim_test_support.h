@@ -69,6 +69,9 @@ std::vector<std::string> split_names(const std::string& block);
 const std::string& test_directory();
 std::string write_test_file(const std::string& name, const std::string& content);
 std::string read_test_file(const std::string& path);
+// Makes the test directory the current one (where the import and export
+// logs are written); false when it cannot be.
+bool enter_test_directory();
 void set_environment(const char* name, const char* value);
 
 // Each test gets a server of its own, stopped in TearDown.
