@@ -177,6 +177,8 @@ TEST_F(ImportTest, ValuesInEachFormTheFileAllows) {
         {"    Class [[[0000 0021 0019]]]^=0102", le16_words({1, 0}) + le_record(25, 0x21, "\x01\x02"), 0, 0},
         {"    Service-Type [[[0000 0021 0001]]]=#No-Such-Name[[[00000007]]]",
          le16_words({1, 0}) + le_record(1, 0x21, std::string("\x07\0\0\0", 4)), 0, 1},
+        // a password line of another length than a whole password's is stored as read, with a warning
+        {"    --Password [[[0000 0011 0005]]]^=0102", le16_words({1, 0}) + le_record(5, 0x11, "\x01\x02"), 0, 1},
         {"    Flavour [[[0000 0021 0000]]]=x", le16_words({1, 0}) + le_record(0, 0x21, std::string("x", 2)), 0, 1},
         {"    Service-Type [[[0000 0021 0001]]]=#No-Such-Name[[[zz]]]",
          "Error: Value name 'No-Such-Name' of attribute 'Service-Type' is not in the dictionary - Line No. 4\r\n", 1, 0},
