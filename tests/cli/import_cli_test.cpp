@@ -4,18 +4,11 @@
 #include <stdio.h>
 
 #include "api/requests.h"
+#include "cli/cli.h"
 #include "panels/scrambled_secret.h"
 #include "panels/user_password.h"
-#include "cli/cli.h"
+#include "platform/hex.h"
 #include "tests/cli/cli_fixture.h"
-
-#ifdef _WIN32
-#include <direct.h>
-#define change_directory _chdir
-#else
-#include <unistd.h>
-#define change_directory chdir
-#endif
 
 namespace {
 
@@ -31,7 +24,7 @@ class ImportCli : public CliTest {
 protected:
     void SetUp() override {
         // import.log goes to the current directory: this test's own.
-        ASSERT_EQ(change_directory(test_directory().c_str()), 0);
+        enter_test_directory();
         remove("import.log");
     }
     void start_with(const std::string& objects) { start((std::string(DICTIONARY) + objects).c_str()); }
@@ -152,13 +145,9 @@ std::vector<PasswordUser> password_users() {
 }
 
 std::string hex_of(const std::string& bytes) {
-    std::string hex;
-    char pair[3];
-    for (unsigned char byte : bytes) {
-        snprintf(pair, sizeof pair, "%02x", byte);
-        hex += pair;
-    }
-    return hex;
+    std::vector<char> text(format_hex_size((uint32_t)bytes.size(), 0));
+    format_hex((const uint8_t*)bytes.data(), (uint32_t)bytes.size(), 0, text.data(), (uint32_t)text.size());
+    return text.data();
 }
 
 // Both kinds of password, of 0 to 31 characters, through keelcli export and

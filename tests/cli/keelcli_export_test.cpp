@@ -12,21 +12,13 @@
 #include "tests/cli/run_program.h"
 #include "tests/sim/sim_test_support.h"
 
-#ifdef _WIN32
-#include <direct.h>
-#define change_directory _chdir
-#else
-#include <unistd.h>
-#define change_directory chdir
-#endif
-
 namespace {
 
 class KeelcliExport : public SimServerTest {
 protected:
     void SetUp() override {
         // export.log goes to the program's current directory: this test's own.
-        ASSERT_EQ(change_directory(test_directory().c_str()), 0);
+        enter_test_directory();
         remove("export.log");
         remove(rif_path().c_str());
     }

@@ -70,6 +70,8 @@ const std::string& test_directory();
 std::string write_test_file(const std::string& name, const std::string& content);
 std::string read_test_file(const std::string& path);
 void set_environment(const char* name, const char* value);
+// Makes the test directory the current one: programs write their logs there.
+void enter_test_directory();
 
 // Each test gets a server of its own, stopped in TearDown.
 class SimServerTest : public ::testing::Test {
