@@ -104,9 +104,10 @@ TEST_F(ImportCli, ScanOnlyListsWhatIsOfferedAndWritesNothing) {
 
 TEST_F(ImportCli, FailuresReachTheExitStatus) {
     start_with("");
-    Outcome outcome = run({"import", rif("Radius Import Export Version 1.0 \r\nClient\r\n  NAS1\r\n")});
+    std::string path = rif("Radius Import Export Version 1.0 \r\nClient\r\n  NAS1\r\n");
+    Outcome outcome = run({"import", path});
     EXPECT_EQ(outcome.code, EXIT_FAILED);
-    EXPECT_EQ(outcome.err, "keelcli: Invalid Import File: " + test_directory() + "/in.rif\n");
+    EXPECT_EQ(outcome.err, "keelcli: Invalid Import File: " + path + "\n");
     outcome = run({"import", rif("Radius Import Export Version 1.0\r\nGadget\r\n  G1\r\nClient\r\n  NAS1\r\n")});
     EXPECT_EQ(outcome.code, EXIT_FAILED);
     EXPECT_EQ(outcome.err, "keelcli: 1 import errors logged in import.log\n");
