@@ -65,7 +65,8 @@ bool load_import_dictionary(Dictionary* dictionary, Output* output) {
     bool loaded = load_dictionary_into(dictionary, nullptr, nullptr);
     set_prompt_handler(nullptr);
     g_prompt_texts = nullptr;
-    if (!loaded) output->err += texts + "keelcli: no dictionary: the file's lines cannot be checked, nothing is offered\n";
+    if (!loaded)
+        output->err += texts + "keelcli: no dictionary: the file's lines cannot be checked, nothing is offered\n";
     return loaded;
 }
 

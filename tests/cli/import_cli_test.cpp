@@ -39,7 +39,8 @@ protected:
     }
 };
 
-const char STORED[] = "object Client NAS1\nproperty Product text \"OLD\"\nobject Client NAS2\nproperty Product text \"OLD\"\n";
+const char STORED[] =
+    "object Client NAS1\nproperty Product text \"OLD\"\nobject Client NAS2\nproperty Product text \"OLD\"\n";
 
 TEST_F(ImportCli, EverythingIntoAnEmptyServer) {
     start_with("");
@@ -92,8 +93,9 @@ TEST_F(ImportCli, OnlyThePartsGiven) {
 TEST_F(ImportCli, ScanOnlyListsWhatIsOfferedAndWritesNothing) {
     start_with("");
     uint32_t writes = sim_request_count(server, SERVICE_DATABASE, 0);
-    Outcome outcome = run({"import", rif("Radius Import Export Version 1.0\r\nClient\r\n  NAS1\r\n    Bad [[[1]]]=x\r\n"
-                                         "  NAS2\r\nSecurID-Suffix\r\n  ACME\r\nAccess\r\n    User=BOB\r\n"),
+    Outcome outcome = run({"import",
+                           rif("Radius Import Export Version 1.0\r\nClient\r\n  NAS1\r\n    Bad [[[1]]]=x\r\n"
+                               "  NAS2\r\nSecurID-Suffix\r\n  ACME\r\nAccess\r\n    User=BOB\r\n"),
                            "--scan-only"});
     EXPECT_EQ(outcome.out, "RAS Clients\n  ** NAS1\n  NAS2\nUsers\n  <USERNAME>ACME\nOther Data\n  Access\n");
     EXPECT_EQ(outcome.code, EXIT_FAILED);
@@ -158,7 +160,8 @@ TEST_F(ImportCli, PasswordsSurviveTheFile) {
     std::vector<PasswordUser> users = password_users();
     std::string fixture;
     for (const PasswordUser& user : users)
-        fixture += "object ++b-Native-User " + user.name + "\nproperty --Password hex \"" + hex_of(user.stored) + "\"\n";
+        fixture +=
+            "object ++b-Native-User " + user.name + "\nproperty --Password hex \"" + hex_of(user.stored) + "\"\n";
     start_with(fixture);
     std::string file = test_directory() + "/passwords.rif";
     remove("export.log");

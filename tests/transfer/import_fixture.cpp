@@ -90,8 +90,7 @@ void snapshot_class(const char* cls, std::map<std::string, std::string>* snapsho
         walk_names((const uint8_t*)names, size, [&](const char* name, uint32_t) {
             uint16_t length = (uint16_t)value.size();
             EXPECT_EQ(db_get(cls, object, name, value.data(), &length), 0);
-            (*snapshot)[std::string(cls) + "/" + object + "/" + name] =
-                std::string((const char*)value.data(), length);
+            (*snapshot)[std::string(cls) + "/" + object + "/" + name] = std::string((const char*)value.data(), length);
         });
         free(names);
     }
