@@ -53,6 +53,7 @@ void ImportTest::run_import(const std::string& path, ReplaceMode mode, std::func
         import_scan(run, &dictionary);
         scan_errors = run->scan_errors;
         scan_warnings = run->scan_warnings;
+        import_tell_scan(run, nullptr);
         for (uint32_t page = 0; page < run->pages.page_count; ++page) {
             std::vector<std::string> texts;
             for (uint32_t i = 0; i < run->pages.pages[page].count; ++i)
@@ -68,6 +69,7 @@ void ImportTest::run_import(const std::string& path, ReplaceMode mode, std::func
         outcome = run->result;
         import_errors = run->log.errors;
         import_warnings = run->log.warnings;
+        import_tell_outcome(run, nullptr);
         import_close(run);
     }
     free(run);

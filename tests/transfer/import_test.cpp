@@ -242,6 +242,32 @@ TEST_F(ImportTest, UndefinedClassesAreLoggedInEachPhaseAndNotOffered) {
                        "2 Import Errors logged\r\n"));
 }
 
+TEST_F(ImportTest, ErrorsAndWarningsCloseEachPhaseInTheLogAndOnScreen) {
+    open_with("");
+    run_import(rif({"Gadget", "  G1", "Client", "  NAS1", "    Flavour [[[0000 0021 0000]]]=x"}));
+    EXPECT_EQ(messages(),
+              (Lines{"1 import errors were detected during initial scan of file.\nSee the 'import.log' file for more "
+                     "detailed information.\nAn import error is indicated by a '**' infront of the User name.",
+                     "File import warnings occurred.\nSee the 'import.log' for more detailed imformation.",
+                     "1 File Import Errors occurred.\nNot all selected entries were imported correctly into the "
+                     "database.\nError information is logged in 'import.log'.\nEntries with errors are prepended by "
+                     "a '**' in the list boxes.",
+                     "File Import Warnings occurred.\nWarning information is logged in 'import.log'."}));
+    ASSERT_EQ(prompt.asked.size(), 4u);
+    EXPECT_EQ(prompt.asked[0].title, "Import Error");
+    EXPECT_TRUE(prompt.asked[0].task_modal);
+    EXPECT_EQ(prompt.asked[1].title, "Import Warning");
+    EXPECT_TRUE(logged(import_log,
+                       "***           Check the User import file and correct any errors.                  ***\r\n"
+                       "1 Import Errors logged\r\n\r\n"));
+    EXPECT_TRUE(logged(import_log,
+                       "*** Note : The errors above caused the related imported entries to be incomplete.***\r\n"
+                       "***        These errors ARE serious and should be examined carefully.            ***\r\n"
+                       "*** Note : Warnings were generated during the import of this file. Possible      ***\r\n"));
+    const std::string end = "***\r\n1 Import Errors logged\r\n\r\n";
+    EXPECT_EQ(import_log.substr(import_log.size() - end.size()), end);
+}
+
 TEST_F(ImportTest, TheScanListsEachPageInFileOrderAndMarksErrors) {
     open_with("");
     run_import(rif({"Client", "  NAS2", "  NAS1", "    Bad [[[x]]]=1", "Profile", "  GOLD", "SecurID-Prefix", "  ACME",
