@@ -29,30 +29,12 @@ struct BenchState {
 };
 BenchState g;
 
-void write_fixture(const std::string& path) {
-    FILE* file = fopen(path.c_str(), "wb");
-    if (!file) abort();
-    fprintf(file, "dictionary \"\" default.dict\n");
-    for (uint32_t i = 0; i < g.users; ++i) {
-        char name[32];
-        snprintf(name, sizeof name, "USER%06u", (unsigned)i);
-        g.name_list_bytes += strlen(name) + 1 + sizeof(uint32_t);
-        fprintf(file,
-                "object ++b-Native-User %s\n"
-                "property --Password hex \"0100 0000 0500 1000 1100 af31b22f92aed970725a0356631f7326\"\n"
-                "property --User-Profile hex \"0100 0000 0000 1000 0100 4449414c55502d5354414e4441524400\"\n"
-                "property Service-Type hex \"0200 0000 0100 0400 1100 02000000 0100 0400 2100 02000000\"\n"
-                "property Session-Timeout hex \"0100 0000 0100 0400 2100 %02x%02x0000\"\n",
-                name, (unsigned)(i & 255), (unsigned)(i >> 8 & 255));
-    }
-    fclose(file);
-}
-
 void start_server() {
     if (g.server) return;
     if (const char* users = getenv("KEEL_BENCH_USERS")) g.users = (uint32_t)strtoul(users, nullptr, 10);
     g.dir = make_bench_directory("keelexport");
-    write_fixture(g.dir + "/users.fixture");
+    write_users_fixture(g.dir + "/users.fixture", g.users);
+    g.name_list_bytes = (uint64_t)g.users * (strlen("USER000000") + 1 + sizeof(uint32_t));
     g.server = start_sim_program(g.dir, g.dir + "/users.fixture");
     open_bench_session();
     if (!load_dictionary_into(&g.dictionary, nullptr, nullptr)) abort();

@@ -34,25 +34,10 @@ struct BenchState {
 };
 BenchState g;
 
-void write_users_fixture(const std::string& path) {
-    FILE* file = fopen(path.c_str(), "wb");
-    if (!file) abort();
-    fprintf(file, "dictionary \"\" default.dict\n");
-    for (uint32_t i = 0; i < g.users; ++i)
-        fprintf(file,
-                "object ++b-Native-User USER%06u\n"
-                "property --Password hex \"0100 0000 0500 1000 1100 af31b22f92aed970725a0356631f7326 00000000\"\n"
-                "property --User-Profile hex \"0100 0000 0000 1000 0100 4449414c55502d5354414e4441524400\"\n"
-                "property Service-Type hex \"0200 0000 0100 0400 1100 02000000 0100 0400 2100 02000000\"\n"
-                "property Session-Timeout hex \"0100 0000 0100 0400 2100 %02x%02x0000\"\n",
-                (unsigned)i, (unsigned)(i & 255), (unsigned)(i >> 8 & 255));
-    fclose(file);
-}
-
 // The users exported by a child process, so that the export's own memory
 // does not count here.
 void make_export() {
-    write_users_fixture(g.dir + "/users.fixture");
+    write_users_fixture(g.dir + "/users.fixture", g.users);
     g.server = start_sim_program(g.dir, g.dir + "/users.fixture");
     g.rif = g.dir + "/users.rif";
     pid_t child = fork();

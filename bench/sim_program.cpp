@@ -103,6 +103,21 @@ void replay_requests(const std::vector<std::string>& requests) {
     transport->close(connection);
 }
 
+void write_users_fixture(const std::string& path, uint32_t users) {
+    FILE* file = fopen(path.c_str(), "wb");
+    if (!file) abort();
+    fprintf(file, "dictionary \"\" default.dict\n");
+    for (uint32_t i = 0; i < users; ++i)
+        fprintf(file,
+                "object ++b-Native-User USER%06u\n"
+                "property --Password hex \"0100 0000 0500 1000 1100 af31b22f92aed970725a0356631f7326 00000000\"\n"
+                "property --User-Profile hex \"0100 0000 0000 1000 0100 4449414c55502d5354414e4441524400\"\n"
+                "property Service-Type hex \"0200 0000 0100 0400 1100 02000000 0100 0400 2100 02000000\"\n"
+                "property Session-Timeout hex \"0100 0000 0100 0400 2100 %02x%02x0000\"\n",
+                (unsigned)i, (unsigned)(i & 255), (unsigned)(i >> 8 & 255));
+    fclose(file);
+}
+
 long peak_rss_kb() {
     struct rusage usage;
     getrusage(RUSAGE_SELF, &usage);

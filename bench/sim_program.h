@@ -26,4 +26,8 @@ void record_requests(std::vector<std::string>* requests);
 // Sends the requests over a connection of their own; aborts on a failure.
 void replay_requests(const std::vector<std::string>& requests);
 
+// A fixture of `users` native users USER000000 on: each with a PAP-only
+// password, a profile link, a check list and a return list.
+void write_users_fixture(const std::string& path, uint32_t users);
+
 long peak_rss_kb();
