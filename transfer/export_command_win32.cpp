@@ -11,6 +11,7 @@
 #include "resources/strings.h"
 #include "transfer/export_progress_win32.h"
 #include "transfer/export_selection.h"
+#include "transfer/file_dialog_win32.h"
 #include "transfer/selection_dialog_win32.h"
 #include "transfer/transfer_log.h"
 #include "ui/wait_cursor.h"
@@ -23,16 +24,9 @@ bool common_save_dialog(void* owner, char* path, uint32_t path_size) {
     int length = snprintf(filter, sizeof filter - 8, "%s", string_text(IDS_RIF_FILTER_NAME));
     if (length < 0) return false;
     memcpy(filter + length + 1, "*.rif\0", 7);
-    OPENFILENAMEA dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = (HWND)owner;
-    dialog.lpstrFilter = filter;
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = path_size;
-    dialog.lpstrTitle = string_text(IDS_EXPORT_FILE_TITLE);
-    dialog.lpstrDefExt = "rif";
     // The replace prompt is the command's own (its Yes/No/Cancel).
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    OPENFILENAMEA dialog = file_dialog_fields(owner, filter, path, path_size, IDS_EXPORT_FILE_TITLE);
+    dialog.lpstrDefExt = "rif";
     return GetSaveFileNameA(&dialog) != FALSE;
 }
 

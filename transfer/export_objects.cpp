@@ -14,6 +14,7 @@
 #include "attrs/list_store.h"
 #include "panels/client_record.h"
 #include "panels/pool_record.h"
+#include "panels/user_password.h"
 #include "transfer/export_run.h"
 
 namespace {
@@ -67,6 +68,28 @@ bool text_property(const char* cls, const char* property) {
 
 const Dictionary EMPTY_DICTIONARY = {};
 
+// The line carries the first 32 bytes of a scrambled password: its seed and
+// 28 characters. A reader rebuilds the padding after them, not the text.
+const uint32_t PASSWORD_CHARACTERS_CARRIED = PASSWORD_SCRAMBLED_LENGTH - 4;
+
+void check_password_fits(ExportRun* run, const char* cls, const char* object, const uint8_t* bytes, uint32_t length) {
+    PasswordProperty password = password_decode(bytes, length);
+    if (password.type != PASSWORD_PAP_OR_CHAP || password.length != PASSWORD_SCRAMBLED_LENGTH) {
+        password_wipe(&password);
+        return;
+    }
+    char text[SECRET_TEXT_SIZE];
+    password_text(password, text);
+    uint32_t characters = (uint32_t)strlen(text);
+    secret_wipe(text, sizeof text);
+    password_wipe(&password);
+    if (characters <= PASSWORD_CHARACTERS_CARRIED) return;
+    transfer_log_error(run->log,
+                       "Error: The password of user '%s' has %u characters; the file carries %u of them and it will "
+                       "not survive an import - Class '%s' Object '%s'\r\n",
+                       object, (unsigned)characters, (unsigned)PASSWORD_CHARACTERS_CARRIED, cls, object);
+}
+
 }  // namespace
 
 void log_value_too_long(ExportRun* run, const char* cls, const char* object, const char* property, uint32_t length) {
@@ -107,6 +130,7 @@ bool write_attribute_object(ExportRun* run, const char* cls, const char* object)
     const Dictionary* dictionary = run->dictionary ? run->dictionary : &EMPTY_DICTIONARY;
     return read_object(run, cls, object, [&](const char* name, const uint8_t* bytes, uint32_t length) {
         if (length == 0) return true;  // nothing stored, nothing lost
+        if (strcmp(name, PASSWORD_PROPERTY) == 0) check_password_fits(run, cls, object, bytes, length);
         uint16_t word2 = 0;
         uint32_t walked = 0;
         bool added = true;

@@ -8,6 +8,7 @@
 #include "attrs/dictionary.h"
 #include "platform/prompt.h"
 #include "resources/strings.h"
+#include "transfer/file_dialog_win32.h"
 #include "transfer/import_engine.h"
 #include "transfer/import_status_win32.h"
 #include "transfer/users_import_command_win32.h"
@@ -26,14 +27,8 @@ void build_filter(char* filter, uint32_t size) {
 bool common_open_dialog(void* owner, char* path, uint32_t path_size) {
     char filter[160];
     build_filter(filter, sizeof filter);
-    OPENFILENAMEA dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = (HWND)owner;
-    dialog.lpstrFilter = filter;
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = path_size;
-    dialog.lpstrTitle = string_text(IDS_IMPORT_FILE_TITLE);
-    dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    OPENFILENAMEA dialog = file_dialog_fields(owner, filter, path, path_size, IDS_IMPORT_FILE_TITLE);
+    dialog.Flags |= OFN_FILEMUSTEXIST;
     return GetOpenFileNameA(&dialog) != FALSE;
 }
 

@@ -153,8 +153,8 @@ void import_tell_scan(const ImportRun* run, void* owner) {
         snprintf(text, sizeof text, string_text(IDS_IMPORT_SCAN_ERRORS), (int)run->scan_errors);
         tell(owner, IDS_TITLE_IMPORT_ERROR, PROMPT_ICON_INFORMATION, text, true);
     }
-    if (run->scan_warnings) tell(owner, IDS_TITLE_IMPORT_WARNING, PROMPT_ICON_INFORMATION,
-                                 string_text(IDS_IMPORT_SCAN_WARNINGS), false);
+    if (run->scan_warnings)
+        tell(owner, IDS_TITLE_IMPORT_WARNING, PROMPT_ICON_INFORMATION, string_text(IDS_IMPORT_SCAN_WARNINGS), false);
 }
 
 void import_tell_outcome(const ImportRun* run, void* owner) {

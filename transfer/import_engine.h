@@ -24,8 +24,8 @@
 
 enum ImportOpenResult : uint8_t {
     IMPORT_OPENED,
-    IMPORT_CANNOT_OPEN,    // the file, or the log, cannot be opened
-    IMPORT_INVALID_FILE,   // the first line is not the version line: nothing was read further
+    IMPORT_CANNOT_OPEN,   // the file, or the log, cannot be opened
+    IMPORT_INVALID_FILE,  // the first line is not the version line: nothing was read further
 };
 
 // What happens to an object that is already in the database.

@@ -17,8 +17,8 @@ bool mend_password_line(AttributeLine* attribute) {
         // The seed is the first 4 bytes; scrambling an empty text under it
         // gives the padding as the password's own scrambling made it.
         const uint8_t* seed = attribute->data;
-        uint32_t seed_value = (uint32_t)seed[0] | (uint32_t)seed[1] << 8 | (uint32_t)seed[2] << 16 |
-                              (uint32_t)seed[3] << 24;
+        uint32_t seed_value =
+            (uint32_t)seed[0] | (uint32_t)seed[1] << 8 | (uint32_t)seed[2] << 16 | (uint32_t)seed[3] << 24;
         ScrambledSecret padding;
         secret_scramble(&padding, "", seed_value);
         memcpy(attribute->tail, padding.bytes + PASSWORD_SCRAMBLED_LENGTH, sizeof attribute->tail);

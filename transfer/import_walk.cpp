@@ -22,7 +22,7 @@ struct Walk {
     char class_name[RIF_LINE_LIMIT + 1];
     bool in_object;
     bool object_broken;  // its line was too long: its lines are passed over
-    bool taking;  // the object's lines are read (the scan: always; the import: when selected)
+    bool taking;         // the object's lines are read (the scan: always; the import: when selected)
     uint32_t errors_at_start;
     uint32_t cursor[EXPORT_PAGE_COUNT];  // the next entry of each page, in file order
     bool other_listed[OTHER_ACCESS + 1];
@@ -92,7 +92,7 @@ void begin_object(Walk* walk, const RifLine& line, uint32_t number) {
                            (int)number);
         return;
     }
-    // Names end at a tab: what follows was a comment of the one who wrote it.
+    // A name ends at a tab: what follows it is no part of the name.
     const char* tab = (const char*)memchr(line.name, '\t', line.name_length);
     uint32_t name_length = tab ? (uint32_t)(tab - line.name) : line.name_length;
     import_object_start(&run->object, walk->cls, line.name, name_length, number);
@@ -119,7 +119,8 @@ void log_attribute_failure(ImportRun* run, AttributeLineStatus status, const Rif
             transfer_log_error(&run->log, PROPERTY_SYNTAX, (int)number, attribute.property, line.text);
             break;
         case ATTR_LINE_BAD_TYPE:
-            transfer_log_error(&run->log, "Syntax Error: Invalid Attribute type (%d) at Line No. %d  Property = '%s' \r\n",
+            transfer_log_error(&run->log,
+                               "Syntax Error: Invalid Attribute type (%d) at Line No. %d  Property = '%s' \r\n",
                                (int)attribute.type, (int)number, attribute.property);
             break;
         case ATTR_LINE_NO_VALUE_NUMBER:
@@ -137,7 +138,8 @@ void log_attribute_failure(ImportRun* run, AttributeLineStatus status, const Rif
                                  attribute.value_name, attribute.property, (int)number);
             break;
         case ATTR_LINE_VALUE_UNKNOWN:
-            transfer_log_error(&run->log, "Error: Value name '%s' of attribute '%s' is not in the dictionary - Line No. %d\r\n",
+            transfer_log_error(&run->log,
+                               "Error: Value name '%s' of attribute '%s' is not in the dictionary - Line No. %d\r\n",
                                attribute.value_name, attribute.property, (int)number);
             break;
         case ATTR_LINE_OK: break;

@@ -57,8 +57,8 @@ struct RifLine {
     const char* name;  // after the indentation, up to the first "=" (and "^")
     uint32_t name_length;
     bool has_value;
-    bool hex;           // "^=": the value is `bytes`
-    const char* text;   // "=": the value is the text after it (NUL-terminated in the line)
+    bool hex;          // "^=": the value is `bytes`
+    const char* text;  // "=": the value is the text after it (NUL-terminated in the line)
     uint32_t text_length;
     uint8_t bytes[RIF_LINE_LIMIT / 2 + 1];
     uint32_t byte_count;

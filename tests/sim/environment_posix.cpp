@@ -3,3 +3,4 @@
 #include "sim_test_support.h"
 
 void set_environment(const char* name, const char* value) { setenv(name, value, 1); }
+

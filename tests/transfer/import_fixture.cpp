@@ -53,6 +53,7 @@ void ImportTest::run_import(const std::string& path, ReplaceMode mode, std::func
         import_scan(run, &dictionary);
         scan_errors = run->scan_errors;
         scan_warnings = run->scan_warnings;
+        import_tell_scan(run, nullptr);
         for (uint32_t page = 0; page < run->pages.page_count; ++page) {
             std::vector<std::string> texts;
             for (uint32_t i = 0; i < run->pages.pages[page].count; ++i)
@@ -68,6 +69,7 @@ void ImportTest::run_import(const std::string& path, ReplaceMode mode, std::func
         outcome = run->result;
         import_errors = run->log.errors;
         import_warnings = run->log.warnings;
+        import_tell_outcome(run, nullptr);
         import_close(run);
     }
     free(run);
@@ -90,8 +92,7 @@ void snapshot_class(const char* cls, std::map<std::string, std::string>* snapsho
         walk_names((const uint8_t*)names, size, [&](const char* name, uint32_t) {
             uint16_t length = (uint16_t)value.size();
             EXPECT_EQ(db_get(cls, object, name, value.data(), &length), 0);
-            (*snapshot)[std::string(cls) + "/" + object + "/" + name] =
-                std::string((const char*)value.data(), length);
+            (*snapshot)[std::string(cls) + "/" + object + "/" + name] = std::string((const char*)value.data(), length);
         });
         free(names);
     }

@@ -35,8 +35,9 @@ protected:
     std::string write_rif(const std::string& text);
     std::string rif(std::initializer_list<const char*> lines);
 
-    // Both phases over `path`. Every listed entry is selected unless
-    // `select` chooses on the pages itself.
+    // Both phases over `path`, each followed by its closing messages (in
+    // `prompt`). Every listed entry is selected unless `select` chooses on
+    // the pages itself.
     void run_import(const std::string& path, ReplaceMode mode = REPLACE_ASK,
                     std::function<void(SelectionModel*)> select = nullptr);
 

@@ -52,9 +52,10 @@ TEST_F(ImportTest, TheDemoDatabaseSurvivesExportAndImport) {
     EXPECT_EQ(snapshot_differences(database_snapshot(), original), Lines{});
     std::string hyphens(80, '-');
     EXPECT_EQ(import_log.substr(0, 80 + 2), hyphens + "\r\n");
-    EXPECT_TRUE(logged(import_log, "Importing data from file '" + rif_path() + "'\r\n\r\n>>> Scanning input file <<<\r\n"
-                                   "0 Import Errors logged\r\n\r\n\r\n>>> Importing selected objects into database "
-                                   "<<<\r\n0 Import Errors logged\r\n\r\n"))
+    EXPECT_TRUE(logged(import_log, "Importing data from file '" + rif_path() +
+                                       "'\r\n\r\n>>> Scanning input file <<<\r\n"
+                                       "0 Import Errors logged\r\n\r\n\r\n>>> Importing selected objects into database "
+                                       "<<<\r\n0 Import Errors logged\r\n\r\n"))
         << import_log;
 }
 
@@ -74,8 +75,9 @@ TEST_F(ImportTest, AFirstLineThatIsNotTheVersionLineRefusesTheFile) {
 }
 
 TEST_F(ImportTest, IndentationIsReadAgainstTheLinesBeforeNotByWidth) {
-    const std::string wide = "Radius Import Export Version 1.0\r\nClient\r\n  NAS1\r\n    Product=A\r\n  NAS2\r\n"
-                             "    Product=B\r\nProxy\r\n  P1\r\n    Retry-Count^=03000000\r\n";
+    const std::string wide =
+        "Radius Import Export Version 1.0\r\nClient\r\n  NAS1\r\n    Product=A\r\n  NAS2\r\n"
+        "    Product=B\r\nProxy\r\n  P1\r\n    Retry-Count^=03000000\r\n";
     std::map<std::string, std::string> stored[3];
     const std::string forms[3] = {
         wide,
@@ -99,9 +101,10 @@ TEST_F(ImportTest, IndentationIsReadAgainstTheLinesBeforeNotByWidth) {
 
 // Three clients the server already has, answered each way in turn.
 TEST_F(ImportTest, ReplaceQuestionsAnsweredEachWay) {
-    const std::string stored = "object Client NAS1\nproperty Product text \"OLD\"\n"
-                               "object Client NAS2\nproperty Product text \"OLD\"\n"
-                               "object Client NAS3\nproperty Product text \"OLD\"\n";
+    const std::string stored =
+        "object Client NAS1\nproperty Product text \"OLD\"\n"
+        "object Client NAS2\nproperty Product text \"OLD\"\n"
+        "object Client NAS3\nproperty Product text \"OLD\"\n";
     struct Case {
         std::vector<ReplaceAnswer> answers;
         ReplaceMode mode;
@@ -109,8 +112,11 @@ TEST_F(ImportTest, ReplaceQuestionsAnsweredEachWay) {
         const char* products;  // NAS1 NAS2 NAS3 NAS4 afterwards
         bool stopped;
     } cases[] = {
-        {{ANSWER_SKIP, ANSWER_REPLACE, ANSWER_STOP}, REPLACE_ASK, {"Client : NAS1", "Client : NAS2", "Client : NAS3"},
-         "OLD NEW OLD -", true},
+        {{ANSWER_SKIP, ANSWER_REPLACE, ANSWER_STOP},
+         REPLACE_ASK,
+         {"Client : NAS1", "Client : NAS2", "Client : NAS3"},
+         "OLD NEW OLD -",
+         true},
         {{ANSWER_REPLACE_ALL}, REPLACE_ASK, {"Client : NAS1"}, "NEW NEW NEW NEW", false},
         {{}, REPLACE_ALL, {}, "NEW NEW NEW NEW", false},
         {{}, REPLACE_NONE, {}, "OLD OLD OLD NEW", false},
@@ -118,8 +124,8 @@ TEST_F(ImportTest, ReplaceQuestionsAnsweredEachWay) {
     for (const Case& c : cases) {
         open_with(stored);
         answers.assign(c.answers.begin(), c.answers.end());
-        run_import(rif({"Client", "  NAS1", "    Product=NEW", "  NAS2", "    Product=NEW", "  NAS3",
-                        "    Product=NEW", "  NAS4", "    Product=NEW"}),
+        run_import(rif({"Client", "  NAS1", "    Product=NEW", "  NAS2", "    Product=NEW", "  NAS3", "    Product=NEW",
+                        "  NAS4", "    Product=NEW"}),
                    c.mode);
         EXPECT_EQ(asked, c.asked);
         std::string products;
@@ -165,25 +171,28 @@ TEST_F(ImportTest, ValuesInEachFormTheFileAllows) {
          le16_words({1, 0}) + le_record(1, 0x21, std::string("\x10\x0e\0\0", 4)), 0, 0},
         {"    Session-Timeout [[[0000 0021 000b]]]=300", le16_words({1, 0}) + le_record(11, 0x21, "\x2c"), 0, 0},
         {"    Session-Timeout [[[0000 0021 000f]]]=-1", le16_words({1, 0}) + le_record(15, 0x21, "\xff\xff"), 0, 0},
-        {"    Login-IP-Host [[[0000 0021 0002]]]=10.1.2.3",
-         le16_words({1, 0}) + le_record(2, 0x21, "\x03\x02\x01\x0a"), 0, 0},
+        {"    Login-IP-Host [[[0000 0021 0002]]]=10.1.2.3", le16_words({1, 0}) + le_record(2, 0x21, "\x03\x02\x01\x0a"),
+         0, 0},
         {"    Framed-IP-Address [[[0000 0021 0012]]]=^10.0.0.9",
          le16_words({1, 0}) + le_record(18, 0x21, std::string("\0\0\0\0\x09\0\0\x0a", 8)), 0, 0},
         {"    Framed-IP-Address [[[0000 0021 0012]]]=DIALUP",
          le16_words({1, 0}) + le_record(18, 0x21, std::string("\x01\0\0\0DIALUP", 11)), 0, 0},
-        {"    Class [[[0000 0021 000a]]]=01020304 0506", le16_words({1, 0}) + le_record(10, 0x21, "\x01\x02\x03\x04\x05\x06"), 0,
-         0},
+        {"    Class [[[0000 0021 000a]]]=01020304 0506",
+         le16_words({1, 0}) + le_record(10, 0x21, "\x01\x02\x03\x04\x05\x06"), 0, 0},
         {"    Class [[[0000 0021 0011]]]=", le16_words({1, 0}) + le_record(17, 0x21, ""), 0, 0},
         {"    Class [[[0000 0021 0019]]]^=0102", le16_words({1, 0}) + le_record(25, 0x21, "\x01\x02"), 0, 0},
         {"    Service-Type [[[0000 0021 0001]]]=#No-Such-Name[[[00000007]]]",
          le16_words({1, 0}) + le_record(1, 0x21, std::string("\x07\0\0\0", 4)), 0, 1},
+        // a password line of another length than a whole password's is stored as read, with a warning
+        {"    --Password [[[0000 0011 0005]]]^=0102", le16_words({1, 0}) + le_record(5, 0x11, "\x01\x02"), 0, 1},
         {"    Flavour [[[0000 0021 0000]]]=x", le16_words({1, 0}) + le_record(0, 0x21, std::string("x", 2)), 0, 1},
         {"    Service-Type [[[0000 0021 0001]]]=#No-Such-Name[[[zz]]]",
-         "Error: Value name 'No-Such-Name' of attribute 'Service-Type' is not in the dictionary - Line No. 4\r\n", 1, 0},
+         "Error: Value name 'No-Such-Name' of attribute 'Service-Type' is not in the dictionary - Line No. 4\r\n", 1,
+         0},
         {"    Service-Type [[[0000 0021 0001]]]=#Framed-User",
          "Syntax Error: Invalid Data type -  Line No. 4  Property = 'Service-Type' \r\n", 1, 0},
-        {"    Class [[[0000 0021 0003]]]=x", "Syntax Error: Invalid Attribute type (3) at Line No. 4  Property = 'Class' \r\n",
-         1, 0},
+        {"    Class [[[0000 0021 0003]]]=x",
+         "Syntax Error: Invalid Attribute type (3) at Line No. 4  Property = 'Class' \r\n", 1, 0},
         {"    Class [[[0000 0021 0014]]]=x",
          "Syntax Error: Invalid Attribute type (20) at Line No. 4  Property = 'Class' \r\n", 1, 0},
         {"    Class [[[0000 0021 000a]]]=0102x", "Syntax Error: Line No. 4  Propertu = 'Class' \r\n", 1, 0},
@@ -227,15 +236,42 @@ TEST_F(ImportTest, UndefinedClassesAreLoggedInEachPhaseAndNotOffered) {
     for (const Lines& page : lists)
         for (const std::string& entry : page) EXPECT_EQ(entry.find('G'), std::string::npos) << entry;
     EXPECT_TRUE(sim_object_exists(server, "Client", "NAS1"));
-    EXPECT_TRUE(logged(import_log, "*** Note : The above errors were detected during the initial scan of the         ***\r\n"
-                                   "***        import file. No actual records have, as yet, been imported.           ***\r\n"
-                                   "2 Import Errors logged\r\n"));
+    EXPECT_TRUE(logged(import_log,
+                       "*** Note : The above errors were detected during the initial scan of the         ***\r\n"
+                       "***        import file. No actual records have, as yet, been imported.           ***\r\n"
+                       "2 Import Errors logged\r\n"));
+}
+
+TEST_F(ImportTest, ErrorsAndWarningsCloseEachPhaseInTheLogAndOnScreen) {
+    open_with("");
+    run_import(rif({"Gadget", "  G1", "Client", "  NAS1", "    Flavour [[[0000 0021 0000]]]=x"}));
+    EXPECT_EQ(messages(),
+              (Lines{"1 import errors were detected during initial scan of file.\nSee the 'import.log' file for more "
+                     "detailed information.\nAn import error is indicated by a '**' infront of the User name.",
+                     "File import warnings occurred.\nSee the 'import.log' for more detailed imformation.",
+                     "1 File Import Errors occurred.\nNot all selected entries were imported correctly into the "
+                     "database.\nError information is logged in 'import.log'.\nEntries with errors are prepended by "
+                     "a '**' in the list boxes.",
+                     "File Import Warnings occurred.\nWarning information is logged in 'import.log'."}));
+    ASSERT_EQ(prompt.asked.size(), 4u);
+    EXPECT_EQ(prompt.asked[0].title, "Import Error");
+    EXPECT_TRUE(prompt.asked[0].task_modal);
+    EXPECT_EQ(prompt.asked[1].title, "Import Warning");
+    EXPECT_TRUE(logged(import_log,
+                       "***           Check the User import file and correct any errors.                  ***\r\n"
+                       "1 Import Errors logged\r\n\r\n"));
+    EXPECT_TRUE(logged(import_log,
+                       "*** Note : The errors above caused the related imported entries to be incomplete.***\r\n"
+                       "***        These errors ARE serious and should be examined carefully.            ***\r\n"
+                       "*** Note : Warnings were generated during the import of this file. Possible      ***\r\n"));
+    const std::string end = "***\r\n1 Import Errors logged\r\n\r\n";
+    EXPECT_EQ(import_log.substr(import_log.size() - end.size()), end);
 }
 
 TEST_F(ImportTest, TheScanListsEachPageInFileOrderAndMarksErrors) {
     open_with("");
-    run_import(rif({"Client", "  NAS2", "  NAS1", "    Bad [[[x]]]=1", "Profile", "  GOLD", "SecurID-Prefix",
-                    "  ACME", "Native-User", "  ZED", "Messages", "  M1", "  M2", "Access", "    User=BOB"}));
+    run_import(rif({"Client", "  NAS2", "  NAS1", "    Bad [[[x]]]=1", "Profile", "  GOLD", "SecurID-Prefix", "  ACME",
+                    "Native-User", "  ZED", "Messages", "  M1", "  M2", "Access", "    User=BOB"}));
     EXPECT_EQ(lists[PAGE_RAS_CLIENTS], (Lines{"NAS2", "** NAS1"}));
     EXPECT_EQ(lists[PAGE_USERS], (Lines{"ACME<USERNAME>", "ZED"}));
     EXPECT_EQ(lists[PAGE_PROFILES], (Lines{"GOLD"}));
@@ -247,8 +283,8 @@ TEST_F(ImportTest, TheScanListsEachPageInFileOrderAndMarksErrors) {
 
 TEST_F(ImportTest, OnlySelectedObjectsAreWritten) {
     open_with("");
-    run_import(rif({"Client", "  NAS1", "    Product=A", "  NAS2", "    Product=B", "  NAS1", "    Product=C",
-                    "Access", "    User=BOB"}),
+    run_import(rif({"Client", "  NAS1", "    Product=A", "  NAS2", "    Product=B", "  NAS1", "    Product=C", "Access",
+                    "    User=BOB"}),
                REPLACE_ASK, [](SelectionModel* pages) { pages->pages[PAGE_RAS_CLIENTS].entries[1].selected = true; });
     EXPECT_EQ(sim_object_names(server, "Client"), (Lines{"NAS2"}));
     EXPECT_EQ(importing, (Lines{"Client : NAS2"}));
@@ -302,11 +338,16 @@ TEST_F(ImportTest, AFailureAtEachWriteStepLeavesTheOldObjectOrTheNewOneWhole) {
         std::string result;
         const char* log;
     } cases[] = {
-        {"1:6:1:fail=5", old_object, "DataBase Error: Unable to Add to the Database: Line No. 3  Class = 'Client' Object = 'NAS1'"},
-        {"1:5:1:fail=5", old_object, "DataBase Error: Unable to Add to the Database: Line No. 3  Class = 'Client' Object = 'NAS1'"},
-        {"1:3:1:fail=5", old_object, "DataBase Error: Object not replaced; the stored object was kept as it was - Line No. 3"},
-        {"1:3:2:fail=5", old_object, "DataBase Error: Object not replaced; the stored object was kept as it was - Line No. 3"},
-        {"1:9:1:fail=5", old_object, "DataBase Error: Unable to rename property in Database - Line No. 3  Class =  'Client' Object = 'NAS1'"},
+        {"1:6:1:fail=5", old_object,
+         "DataBase Error: Unable to Add to the Database: Line No. 3  Class = 'Client' Object = 'NAS1'"},
+        {"1:5:1:fail=5", old_object,
+         "DataBase Error: Unable to Add to the Database: Line No. 3  Class = 'Client' Object = 'NAS1'"},
+        {"1:3:1:fail=5", old_object,
+         "DataBase Error: Object not replaced; the stored object was kept as it was - Line No. 3"},
+        {"1:3:2:fail=5", old_object,
+         "DataBase Error: Object not replaced; the stored object was kept as it was - Line No. 3"},
+        {"1:9:1:fail=5", old_object,
+         "DataBase Error: Unable to rename property in Database - Line No. 3  Class =  'Client' Object = 'NAS1'"},
         {"10:1:1:fail=5", old_object, "DataBase Error: Unable to Add to the Database: Line No. 3"},
         {"1:8:1:delay=1", new_object, "0 Import Errors logged"},
     };
@@ -327,10 +368,12 @@ TEST_F(ImportTest, AFailureAtEachWriteStepLeavesTheOldObjectOrTheNewOneWhole) {
     open_with("");
     ASSERT_EQ(sim_add_fault(server, "1:3:1:fail=5"), 0);
     run_import(rif({"Client", "  NAS9", "    Product=NEW", "    IPAddress^=0A000001"}));
-    EXPECT_EQ(stored_object("Client", "NAS9", {"Product", "IPAddress"}), bytes("Product=<missing>;IPAddress=\x0a\0\0\x01;"));
-    EXPECT_TRUE(logged(import_log, "DataBase Error: Unable to set Property into Database - Line No. 4  Class = "
-                                   "'Client' Object = 'NAS9' Property = 'Product'\r\nDataBase Error: Object created "
-                                   "without the properties that failed - Line No. 3"))
+    EXPECT_EQ(stored_object("Client", "NAS9", {"Product", "IPAddress"}),
+              bytes("Product=<missing>;IPAddress=\x0a\0\0\x01;"));
+    EXPECT_TRUE(logged(import_log,
+                       "DataBase Error: Unable to set Property into Database - Line No. 4  Class = "
+                       "'Client' Object = 'NAS9' Property = 'Product'\r\nDataBase Error: Object created "
+                       "without the properties that failed - Line No. 3"))
         << import_log;
     EXPECT_EQ(outcome.partial, 1u);
     EXPECT_EQ(import_errors, 1u);

@@ -103,8 +103,8 @@ TEST(RifSplit, NameTextAndHexValues) {
         EXPECT_EQ(std::string(line.name, line.name_length), c.name) << c.text;
         EXPECT_EQ(line.has_value, c.has_value) << c.text;
         EXPECT_EQ(line.hex, c.hex) << c.text;
-        std::string value = c.hex ? std::string((const char*)line.bytes, line.byte_count)
-                                  : std::string(line.text, line.text_length);
+        std::string value =
+            c.hex ? std::string((const char*)line.bytes, line.byte_count) : std::string(line.text, line.text_length);
         EXPECT_EQ(value, c.value) << c.text;
     }
 }
