@@ -209,16 +209,9 @@ bool clients_save() {
     ClientsPanel& p = panel();
     if (!p.current.name[0]) return true;  // nothing to save
     if (!p.loaded) return false;
-    address_field_resolve_now(&p.address, p.owner);
     ClientRecord record = p.current;
-    if (!address_field_octets(p.address, record.address)) {
-        show_error(p.owner, IDS_INVALID_IP_ADDRESS);
+    if (!address_and_accounting_ready(&p.address, p.owner, record.address, p.accounting_checked, record.acct_secret))
         return false;
-    }
-    if (p.accounting_checked && !secret_is_set(record.acct_secret)) {
-        show_error(p.owner, IDS_ACCT_SECRET_REQUIRED);
-        return false;
-    }
     uint16_t status = while_waiting([&] { return write_client(record); });
     if (status != 0) {
         clear_after_failed_write(status);

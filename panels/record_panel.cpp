@@ -4,7 +4,10 @@
 
 #include "api/db_lists.h"
 #include "api/status.h"
+#include "attrs/error_box.h"
+#include "panels/address_field.h"
 #include "panels/record_names.h"
+#include "panels/scrambled_secret.h"
 #include "platform/charset.h"
 #include "resources/strings.h"
 #include "ui/filled_prompt.h"
@@ -94,4 +97,18 @@ void remove_listed_record(const ListedRecords& records, int64_t selected, const 
     name_list_remove(records.names, (uint32_t)selected);
     ++*records.lists_version;
     records.show(entry_after_removal((uint32_t)selected, records.names->count));
+}
+
+bool address_and_accounting_ready(AddressField* address, void* owner, uint8_t* octets, bool accounting_checked,
+                                  const ScrambledSecret& acct_secret) {
+    address_field_resolve_now(address, owner);
+    if (!address_field_octets(*address, octets)) {
+        show_error(owner, IDS_INVALID_IP_ADDRESS);
+        return false;
+    }
+    if (accounting_checked && !secret_is_set(acct_secret)) {
+        show_error(owner, IDS_ACCT_SECRET_REQUIRED);
+        return false;
+    }
+    return true;
 }

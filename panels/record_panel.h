@@ -13,6 +13,14 @@ bool follow_save_answer(PromptAnswer answer, bool (*save)(), void (*revert)());
 int64_t entry_after_removal(uint32_t removed, uint32_t count);
 
 struct NameList;
+struct AddressField;
+struct ScrambledSecret;
+
+// Before a client or proxy target is saved: the typed address resolved now
+// into `octets` (4 bytes), and the accounting secret a checked box asks
+// for. False, the reason shown (owned by `owner`), when either is missing.
+bool address_and_accounting_ready(AddressField* address, void* owner, uint8_t* octets, bool accounting_checked,
+                                  const ScrambledSecret& acct_secret);
 
 enum ListedFailure { LISTED_LIST_FAILED, LISTED_CREATE_FAILED, LISTED_LIST_FULL, LISTED_DELETE_FAILED };
 

@@ -2,6 +2,8 @@
 
 #include <stdio.h>
 
+#include "tests/support/own_desktop_win32.h"
+
 OwnerLog g_log;
 
 namespace {
@@ -51,15 +53,7 @@ LRESULT CALLBACK owner_proc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 class OwnDesktop : public ::testing::Environment {
 public:
     void SetUp() override {
-        HKEY key;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0, KEY_SET_VALUE,
-                            nullptr, &key, nullptr) == ERROR_SUCCESS) {
-            const char size[] = "1280x800";
-            RegSetValueExA(key, "keel-grid-gui-tests", 0, REG_SZ, (const BYTE*)size, sizeof size);
-            RegCloseKey(key);
-        }
-        HDESK desktop = CreateDesktopA("keel-grid-gui-tests", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-        if (desktop) SetThreadDesktop(desktop);
+        enter_own_desktop("keel-grid-gui-tests");
         WNDCLASSA owner = {};
         owner.lpfnWndProc = owner_proc;
         owner.hInstance = GetModuleHandleA(nullptr);

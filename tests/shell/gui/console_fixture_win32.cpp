@@ -10,6 +10,7 @@
 #include "shell/panel_win32.h"
 #include "shell/servers.h"
 #include "shell/subdlg_win32.h"
+#include "tests/support/own_desktop_win32.h"
 #include "ui/help_win32.h"
 
 std::vector<HelpCall> g_help_calls;
@@ -44,16 +45,7 @@ INT_PTR CALLBACK spy_proc(HWND page, UINT message, WPARAM wparam, LPARAM lparam)
 class OwnDesktop : public ::testing::Environment {
 public:
     void SetUp() override {
-        // Wine makes a named desktop virtual when it has a size.
-        HKEY key;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0, KEY_SET_VALUE,
-                            nullptr, &key, nullptr) == ERROR_SUCCESS) {
-            const char size[] = "1280x800";
-            RegSetValueExA(key, "keel-shell-gui-tests", 0, REG_SZ, (const BYTE*)size, sizeof size);
-            RegCloseKey(key);
-        }
-        HDESK desktop = CreateDesktopA("keel-shell-gui-tests", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-        if (desktop) SetThreadDesktop(desktop);
+        enter_own_desktop("keel-shell-gui-tests");
     }
 };
 
